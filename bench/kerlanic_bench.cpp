@@ -1,0 +1,85 @@
+// Measures the operations that read a whole log, on a log as large as a real one can get: every
+// French postal code several times over, plus DFCF records.
+
+#include "log/Cp1252.h"
+#include "log/LogRecord.h"
+#include "log/Points.h"
+#include "log/StationLog.h"
+#include "reports/Listing.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray makeLog(int records)
+{
+    QByteArray contents;
+    contents.reserve(records * 72);
+    for (int i = 0; i < records; ++i) {
+        // Postal codes in ascending order, as the log keeps them.
+        const QByteArray line = QByteArray::number(1000 + qint64(i) * 94000 / records).rightJustified(5, '0')
+            + " 12/03/06 F6ABC        " + QByteArray::number(1 + i % 4) + " SSB    14 Mhz  "
+            + (i % 10 == 0 ? QByteArray("45050") : QByteArray("     ")) + "SAINT-DENIS-EN-VAL";
+        contents += line + "\r\n";
+    }
+    return contents;
+}
+
+void measure(const char* what, int repeats, const std::function<void()>& operation)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < repeats; ++i)
+        operation();
+    std::printf("%-42s %9.2f ms\n", what, double(timer.nsecsElapsed()) / 1e6 / repeats);
+}
+
+long peakKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const int records = argc > 1 ? std::atoi(argv[1]) : 40000;
+
+    QTemporaryDir dir;
+    QFile file(QDir(dir.path()).filePath("F6ABC_CP.txt"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(makeLog(records)) < 0)
+        return 1;
+    file.close();
+    const StationLog log(dir.path(), "F6ABC");
+
+    std::printf("Log of %d records (%lld bytes)\n", records, static_cast<long long>(file.size()));
+    measure("read the log", 10, [&] { log.readLines(); });
+    measure("Total_Points", 10, [&] { Total_Points(log); });
+    measure("Liste_Dpt(\"45\")", 10, [&] { Liste_Dpt(log, "45"); });
+    measure("Liste_Tous", 10, [&] { Liste_Tous(log); });
+
+    QListWidget list;
+    list.setUniformItemSizes(true);
+    list.resize(800, 400);
+    list.show();
+    const Listing all = Liste_Tous(log);
+    measure("fill Liste_CP with every line", 5, [&] {
+        list.clear();
+        list.addItems(all.lines);
+        QCoreApplication::processEvents();
+    });
+    std::printf("%-42s %9ld kB\n", "peak memory", peakKilobytes());
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program keeps all its files in one folder: the folder of the executable, or, when that
+// one cannot be written (an installed copy), the user's data folder.
+QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
+
+// Writes into dir every file shipped under the resource folder ":/shipped" that dir lacks. An
+// existing file is never touched: it may be a log or a list the user has kept for years.
+// Returns the names that could not be written.
+QStringList installShippedFiles(const QString& dir);

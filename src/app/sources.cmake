@@ -1,0 +1,19 @@
+target_sources(kerlanic_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AppContext.h
+    ${CMAKE_CURRENT_LIST_DIR}/AppDir.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClockTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StationLists.h
+    ${CMAKE_CURRENT_LIST_DIR}/StationSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
+)
+target_sources(kerlanic_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FieldColour.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.ui
+    ${CMAKE_CURRENT_LIST_DIR}/QtPlatform.h
+    ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
+)

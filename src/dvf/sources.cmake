@@ -1,0 +1,3 @@
+target_sources(kerlanic_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/DvfMenu.cpp
+)

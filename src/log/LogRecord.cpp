@@ -1,0 +1,73 @@
+#include "log/LogRecord.h"
+
+#include "log/Cp1252.h"
+
+#include <limits>
+
+QByteArrayView fieldBytes(QByteArrayView line, LogField field)
+{
+    const LogColumn& column = logColumn(field);
+    if (line.size() <= column.start)
+        return {};
+    const qsizetype available = line.size() - column.start;
+    return line.sliced(column.start, column.width == 0 ? available : std::min(column.width, available));
+}
+
+qint64 numericValue(QByteArrayView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    qint64 value = 0;
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 10 - 9;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value > limit)
+            break; // far beyond any postal code or reference; keep what was read
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+QByteArray corsicaRewrite(QByteArrayView postalCode)
+{
+    if (postalCode.size() >= 2 && postalCode[0] == '2') {
+        const char second = postalCode[1];
+        if (second == 'A' || second == 'B' || second == 'a' || second == 'b')
+            return QByteArrayView("20").toByteArray()
+                + postalCode.last(std::min<qsizetype>(3, postalCode.size() - 2)).toByteArray();
+    }
+    return postalCode.toByteArray();
+}
+
+qint64 sortKey(QByteArrayView line)
+{
+    return numericValue(corsicaRewrite(fieldBytes(line, LogField::CodePostal)));
+}
+
+LogRecord LogRecord::fromLine(QByteArrayView line)
+{
+    LogRecord record;
+    for (const LogColumn& column : kLogColumns)
+        record[column.field] = Cp1252::decode(fieldBytes(line, column.field));
+    return record;
+}
+
+std::optional<QByteArray> LogRecord::toLine() const
+{
+    QString line;
+    line.reserve(kRecordLengthWithoutTown + (*this)[LogField::Commune].size());
+    for (const LogColumn& column : kLogColumns) {
+        const QString& value = (*this)[column.field];
+        if (column.width > 0 && value.size() > column.width)
+            return std::nullopt;
+        for (QChar c : value) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                return std::nullopt;
+        }
+        line += QString(column.start - line.size(), QLatin1Char(' '));
+        line += value;
+        if (column.width > 0)
+            line += QString(column.width - value.size(), QLatin1Char(' '));
+    }
+    return Cp1252::encode(line);
+}

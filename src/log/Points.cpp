@@ -1,0 +1,59 @@
+#include "log/Points.h"
+
+#include "log/LogRecord.h"
+#include "log/StationLog.h"
+
+#include <QLocale>
+
+QString formatPoints(qint64 tenths)
+{
+    return QString::number(tenths / 10) + QLocale().decimalPoint() + QString::number(tenths % 10);
+}
+
+int scoringDepartement(QByteArrayView line)
+{
+    const QByteArray code = corsicaRewrite(fieldBytes(line, LogField::CodePostal));
+    return static_cast<int>(numericValue(QByteArrayView(code).first(std::min<qsizetype>(2, code.size()))));
+}
+
+bool isConfirmedRecord(QByteArrayView line)
+{
+    const QByteArrayView status = fieldBytes(line, LogField::Etat_QSL);
+    return status == "3" || status == "4";
+}
+
+qint64 recordTenths(QByteArrayView line)
+{
+    const QByteArray code = corsicaRewrite(fieldBytes(line, LogField::CodePostal));
+    const QByteArrayView reference = fieldBytes(line, LogField::RefDFCF);
+    const qint64 codeTenths = numericValue(code) * 10;
+    if (reference == "     ")
+        return codeTenths;
+    const qint64 bonusTenths = numericValue(reference);
+    // A record of postal code "00000" carries a DFCF reference only: it earns the bonus alone.
+    return code == "00000" ? bonusTenths : codeTenths + bonusTenths;
+}
+
+qint64 ScoringPass::nextTenths(QByteArrayView line)
+{
+    int& places = Nb_CP_Dpt[static_cast<std::size_t>(scoringDepartement(line))];
+    if (places <= kPlacesPerDepartement)
+        ++places; // counting stops past the limit: only "within the first 25 or not" matters
+    if (places > kPlacesPerDepartement || !isConfirmedRecord(line))
+        return 0;
+    return recordTenths(line);
+}
+
+QString Total_Points(const QList<QByteArray>& lines)
+{
+    ScoringPass pass;
+    qint64 total = 0;
+    for (const QByteArray& line : lines)
+        total += pass.nextTenths(line);
+    return formatPoints(total);
+}
+
+QString Total_Points(const StationLog& log)
+{
+    return Total_Points(log.readLines());
+}

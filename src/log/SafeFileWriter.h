@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+// Writes a file whole without ever leaving a damaged one behind: everything goes into a scratch
+// file in the same folder, which is flushed to disk and then renamed over the target in one step.
+// Until commit() succeeds the target keeps its old bytes; on any failure the scratch file is
+// removed.
+class SafeFileWriter
+{
+public:
+    SafeFileWriter(QString targetPath, QString scratchPath);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    bool open();
+    // Writes bytes; after a failure further writes are ignored and commit() fails.
+    bool write(QByteArrayView bytes);
+    bool commit();
+    // Gives up: the target is left as it was and the scratch file removed.
+    void abandon();
+
+    // Why the last step failed, in French, for a message to the user.
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& what);
+
+    QString m_target;
+    QFile m_scratch;
+    QString m_error;
+    bool m_failed = false;
+};
+
+// Writes bytes to a file through SafeFileWriter; errorString receives the reason on failure.
+bool writeFileSafely(const QString& targetPath, const QString& scratchPath, QByteArrayView bytes,
+    QString* errorString = nullptr);

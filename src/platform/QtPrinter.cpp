@@ -1,0 +1,90 @@
+#include "platform/QtPrinter.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+// Metric-compatible faces for the Windows fonts reports ask for, so columns keep their places on
+// machines that lack the originals.
+QStringList familiesFor(const QString& name)
+{
+    QStringList families {name};
+    if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
+        families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
+    else if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        families << QStringLiteral("Liberation Sans");
+    return families;
+}
+} // namespace
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, std::function<bool(QPrinter&)> askUser)
+    : m_printer(printer ? std::move(printer) : std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_askUser(std::move(askUser))
+{
+    if (!m_askUser) {
+        m_askUser = [](QPrinter& p) {
+            QPrintDialog dialog(&p, QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted;
+        };
+    }
+}
+
+QtPrinter::~QtPrinter()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool QtPrinter::showPrintDialog()
+{
+    return m_askUser(*m_printer);
+}
+
+QFont QtPrinter::currentFont() const
+{
+    QFont font;
+    font.setFamilies(familiesFor(m_fontName));
+    font.setStyleHint(m_fontName.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ? QFont::TypeWriter
+                                                                                         : QFont::AnyStyle);
+    font.setPointSizeF(m_fontSize);
+    font.setBold(m_bold);
+    return font;
+}
+
+void QtPrinter::printLine(const QString& line)
+{
+    if (m_failed)
+        return;
+    if (!m_painter.isActive()) {
+        if (!m_painter.begin(m_printer.get())) {
+            m_failed = true;
+            return;
+        }
+        m_y = 0;
+    }
+    const QFont font(currentFont(), m_printer.get());
+    m_painter.setFont(font);
+    const QFontMetricsF metrics(font, m_printer.get());
+    const qreal pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    if (m_y > 0 && m_y + metrics.height() > pageHeight) {
+        if (!m_printer->newPage()) {
+            m_failed = true;
+            return;
+        }
+        m_y = 0;
+    }
+    m_painter.drawText(QPointF(0, m_y + metrics.ascent()), line);
+    m_y += metrics.lineSpacing();
+}
+
+bool QtPrinter::endDoc()
+{
+    bool ok = !m_failed;
+    if (m_painter.isActive())
+        ok = m_painter.end() && ok;
+    m_failed = false;
+    m_y = 0;
+    return ok;
+}

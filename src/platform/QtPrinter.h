@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+#include <functional>
+#include <memory>
+
+// The system printer behind the line-by-line printer interface. Lines run down the page and
+// continue on the next one when the page is full.
+class QtPrinter : public Printer
+{
+public:
+    // askUser shows the print dialog for the given printer and tells whether to print; by default
+    // Qt's print dialog.
+    explicit QtPrinter(std::unique_ptr<QPrinter> printer = {}, std::function<bool(QPrinter&)> askUser = {});
+    ~QtPrinter() override;
+
+    QString fontName() const override { return m_fontName; }
+    double fontSize() const override { return m_fontSize; }
+    bool fontBold() const override { return m_bold; }
+    void setFontName(const QString& name) override { m_fontName = name; }
+    void setFontSize(double points) override { m_fontSize = points; }
+    void setFontBold(bool bold) override { m_bold = bold; }
+
+    bool showPrintDialog() override;
+    void printLine(const QString& line) override;
+    bool endDoc() override;
+
+    QPrinter& qprinter() { return *m_printer; }
+
+private:
+    QFont currentFont() const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::function<bool(QPrinter&)> m_askUser;
+    QPainter m_painter;
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 10.0;
+    bool m_bold = false;
+    qreal m_y = 0;
+    bool m_failed = false;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+class QtScreen : public Screen
+{
+public:
+    QRect area() const override;
+};

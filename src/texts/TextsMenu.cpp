@@ -1,0 +1,8 @@
+#include "texts/TextsMenu.h"
+
+#include "app/MainWindow.h"
+
+TextsMenu::TextsMenu(MainWindow& main)
+    : QObject(&main)
+    , m_main(main)
+{ }

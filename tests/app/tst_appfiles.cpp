@@ -1,0 +1,88 @@
+#include "TestFiles.h"
+#include "app/AppDir.h"
+#include "app/WindowPlacement.h"
+#include "platform/QtSettingsStore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestAppFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placement_data();
+    void placement();
+    void shippedFilesAreWrittenOnlyWhenMissing();
+    void unusableProgramFolderGivesTheUserFolder();
+    void settingsSectionsKeepTheirBlanks();
+};
+
+void TestAppFiles::settingsSectionsKeepTheirBlanks()
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("C_Postal.ini");
+    {
+        QtSettingsStore settings(file);
+        settings.write("Setup ", "Indicatif Station", "F6ABC_P");
+        settings.write("Setup F6ABC_P", "CP Station", "45000");
+    }
+    const QtSettingsStore settings(file);
+    QCOMPARE(settings.read("Setup ", "Indicatif Station", "FXXXX"), QStringLiteral("F6ABC_P"));
+    QCOMPARE(settings.read("Setup", "Indicatif Station", "FXXXX"), QStringLiteral("FXXXX"));
+    QCOMPARE(settings.read("Setup F6ABC_P", "CP Station", "XXXX"), QStringLiteral("45000"));
+    QCOMPARE(settings.read("Setup F6ABC_P", "bande Utilisee", "0"), QStringLiteral("0"));
+}
+
+void TestAppFiles::placement_data()
+{
+    QTest::addColumn<double>("screen");
+    QTest::addColumn<double>("window");
+    QTest::addColumn<qint64>("offset");
+    QTest::newRow("even room") << 1280.0 << 730.0 << qint64(275);
+    QTest::newRow("odd room: integer halving") << 1281.0 << 730.0 << qint64(275);
+    QTest::newRow("half rounds to even, down") << 1280.5 << 730.0 << qint64(275); // 550.5 -> 550
+    QTest::newRow("half rounds to even, up") << 1281.5 << 730.0 << qint64(276); // 551.5 -> 552
+    QTest::newRow("window larger than screen") << 100.0 << 105.0 << qint64(-2); // toward zero
+    QTest::newRow("twips") << 19200.0 << 10950.0 << qint64(4125);
+}
+
+void TestAppFiles::placement()
+{
+    QFETCH(double, screen);
+    QFETCH(double, window);
+    QFETCH(qint64, offset);
+    QCOMPARE(centredOffset(screen, window), offset);
+}
+
+void TestAppFiles::shippedFilesAreWrittenOnlyWhenMissing()
+{
+    QTemporaryDir dir;
+    const QString templatePath = QDir(dir.path()).filePath("FXXXX_CP.txt");
+
+    QVERIFY(installShippedFiles(dir.path()).isEmpty());
+    QVERIFY(QFileInfo::exists(templatePath));
+    QFile shipped(":/shipped/FXXXX_CP.txt");
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(TestFiles::read(templatePath), shipped.readAll());
+
+    // The default station's log is the template: years of contacts must survive every start.
+    const QByteArray kept = TestFiles::logOf(
+        {TestFiles::record("45000", "12/03/06", "F6ABC", '4', "SSB", "14 Mhz", "", "ORLEANS")});
+    TestFiles::write(templatePath, kept);
+    QVERIFY(installShippedFiles(dir.path()).isEmpty());
+    QCOMPARE(TestFiles::read(templatePath), kept);
+}
+
+void TestAppFiles::unusableProgramFolderGivesTheUserFolder()
+{
+    QTemporaryDir dir;
+    const QString user = QDir(dir.path()).filePath("user/Kerlanic");
+    QCOMPARE(chooseAppDir(QDir(dir.path()).filePath("no-such-folder"), user), user);
+    QVERIFY(QFileInfo(user).isDir());
+    QCOMPARE(chooseAppDir(dir.path(), user), QDir::cleanPath(dir.path()));
+}
+
+QTEST_GUILESS_MAIN(TestAppFiles)
+#include "tst_appfiles.moc"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/ProgramState.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The main window on fakes, with a temporary program folder: what every window test starts from.
+struct MainFixture
+{
+    MainFixture();
+    ~MainFixture();
+
+    // Settings of an already set-up station.
+    void setStation(const QString& callsign, const QString& postalCode);
+    // Writes the log of a station (stored callsign) into the program folder.
+    void writeLog(const QString& callsign, const QByteArray& contents);
+    QString logPath(const QString& callsign) const;
+    // Creates the main window and runs its start-up sequence.
+    MainWindow& start();
+
+    QLineEdit* edit(const char* name) const;
+    QComboBox* combo(const char* name) const;
+    QPushButton* button(const char* name) const;
+    QListWidget* listing() const;
+    QStringList listedLines() const;
+
+    QTemporaryDir dir;
+    FakePlatform fake;
+    ProgramState state;
+    Platform platform;
+    std::unique_ptr<MainWindow> main;
+};

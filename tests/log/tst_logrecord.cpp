@@ -1,0 +1,193 @@
+#include "TestFiles.h"
+#include "log/Cp1252.h"
+#include "log/LogRecord.h"
+#include "log/StationLog.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using TestFiles::record;
+
+class TestLogRecord : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void columnsRoundTrip_data();
+    void columnsRoundTrip();
+    void refusesWhatWouldBreakTheColumns_data();
+    void refusesWhatWouldBreakTheColumns();
+    void everyWindows1252ByteRoundTrips();
+    void splitsLines_data();
+    void splitsLines();
+    void numericValue_data();
+    void numericValue();
+    void sortKeyReadsCorsicaAs20();
+    void missingLogReadsEmpty();
+    void newLogIsTemplateCopy();
+};
+
+void TestLogRecord::columnsRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QStringList>("fields");
+
+    QTest::newRow("documented example")
+        << QByteArray("45000 12/03/06 FXXXX        4 SSB    14 Mhz  45123Orleans")
+        << QStringList {"45000", "12/03/06", "FXXXX       ", "4", "SSB   ", "14 Mhz ", "45123", "Orleans"};
+    QTest::newRow("12-character callsign")
+        << QByteArray("45000 12/03/06 F1ABCDEFGHIJ 2 CW     7.0 Mhz      Orleans")
+        << QStringList {"45000", "12/03/06", "F1ABCDEFGHIJ", "2", "CW    ", "7.0 Mhz", "     ", "Orleans"};
+    QTest::newRow("empty town: exactly 50 characters")
+        << QByteArray("00000 12/03/06 F5XXX_P      4 SSB    14 Mhz  45050")
+        << QStringList {"00000", "12/03/06", "F5XXX_P     ", "4", "SSB   ", "14 Mhz ", "45050", ""};
+    QTest::newRow("town with blanks and accents")
+        << QByteArray("93200 01/01/99 F4AAA        3 FM     144 Mhz      SAINT DENIS L\xc9GLISE")
+        << QStringList {"93200", "01/01/99", "F4AAA       ", "3", "FM    ", "144 Mhz", "     ",
+               QString::fromUtf8("SAINT DENIS LÉGLISE")};
+    QTest::newRow("held postal code, status 0")
+        << QByteArray("45100                       0                     ORLEANS")
+        << QStringList {"45100", "        ", "            ", "0", "      ", "       ", "     ", "ORLEANS"};
+}
+
+void TestLogRecord::columnsRoundTrip()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QStringList, fields);
+    const LogRecord read = LogRecord::fromLine(line);
+    QStringList got;
+    for (const QString& field : read.fields)
+        got << field;
+    QCOMPARE(got, fields);
+    QCOMPARE(read.toLine().value_or("refused"), line);
+
+    // Fields given without their padding are padded to the same line.
+    LogRecord typed;
+    for (const LogColumn& column : kLogColumns)
+        typed[column.field]
+            = column.field == LogField::Commune ? read[column.field] : read[column.field].trimmed();
+    QCOMPARE(typed.toLine().value_or("refused"), line);
+}
+
+void TestLogRecord::refusesWhatWouldBreakTheColumns_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("13-character callsign") << int(LogField::Indicatif) << QStringLiteral("F1ABCDEFGHIJK");
+    QTest::newRow("7-character mode") << int(LogField::Mode) << QStringLiteral("OLIVIAX");
+    QTest::newRow("6-character reference") << int(LogField::RefDFCF) << QStringLiteral("450501");
+    QTest::newRow("letter Windows-1252 lacks") << int(LogField::Commune) << QString::fromUtf8("ŁÓDŹ");
+    QTest::newRow("emoji") << int(LogField::Indicatif) << QString::fromUtf8("F6😀");
+    QTest::newRow("line break in town") << int(LogField::Commune) << QStringLiteral("ORLEANS\r\n45000");
+}
+
+void TestLogRecord::refusesWhatWouldBreakTheColumns()
+{
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    LogRecord record = LogRecord::fromLine("45000 12/03/06 FXXXX        4 SSB    14 Mhz  45123Orleans");
+    record[LogField(field)] = value;
+    QVERIFY(!record.toLine().has_value());
+}
+
+void TestLogRecord::everyWindows1252ByteRoundTrips()
+{
+    QByteArray town;
+    for (int b = 0x80; b <= 0xff; ++b)
+        town.append(char(b));
+    const QByteArray line = QByteArray("45000 12/03/06 FXXXX        4 SSB    14 Mhz       ") + town;
+
+    QTemporaryDir dir;
+    TestFiles::write(QDir(dir.path()).filePath("F6ABC_CP.txt"), line + "\r\n");
+    const QList<QByteArray> lines = StationLog(dir.path(), "F6ABC").readLines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first(), line);
+
+    const LogRecord record = LogRecord::fromLine(lines.first());
+    QCOMPARE(record[LogField::Commune].size(), 128);
+    QCOMPARE(record[LogField::Commune].at(0), QChar(0x20ac)); // 0x80 is the euro sign
+    QCOMPARE(record[LogField::Commune].at(0x81 - 0x80), QChar(0x81)); // undefined bytes survive too
+    QCOMPARE(record.toLine().value_or("refused"), line);
+}
+
+void TestLogRecord::splitsLines_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray> {};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QList<QByteArray> {"a", "b"};
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QList<QByteArray> {"a", "b"};
+    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QList<QByteArray> {"a", "b"};
+    QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QList<QByteArray> {"a", "", "b"};
+}
+
+void TestLogRecord::splitsLines()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QList<QByteArray>, lines);
+    QCOMPARE(splitLogLines(contents), lines);
+}
+
+void TestLogRecord::numericValue_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("postal code") << QByteArray("45000") << qint64(45000);
+    QTest::newRow("leading zero") << QByteArray("01500") << qint64(1500);
+    QTest::newRow("zeros") << QByteArray("00000") << qint64(0);
+    QTest::newRow("Corsica as written") << QByteArray("2A004") << qint64(2);
+    QTest::newRow("leading blanks") << QByteArray("  12x") << qint64(12);
+    QTest::newRow("no digit") << QByteArray("ABCDE") << qint64(0);
+    QTest::newRow("empty") << QByteArray() << qint64(0);
+}
+
+void TestLogRecord::numericValue()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(qint64, value);
+    QCOMPARE(::numericValue(text), value);
+}
+
+void TestLogRecord::sortKeyReadsCorsicaAs20()
+{
+    QCOMPARE(sortKey("2A004 12/03/06"), qint64(20004));
+    QCOMPARE(sortKey("2b200"), qint64(20200));
+    QCOMPARE(sortKey("20000"), qint64(20000));
+    QCOMPARE(sortKey("45000 12/03/06"), qint64(45000));
+    QCOMPARE(sortKey(""), qint64(0));
+}
+
+void TestLogRecord::missingLogReadsEmpty()
+{
+    QTemporaryDir dir;
+    QString error;
+    const StationLog log(dir.path(), "F6ABC");
+    QVERIFY(!log.exists());
+    QVERIFY(log.readLines(&error).isEmpty());
+    QVERIFY(error.isEmpty());
+}
+
+void TestLogRecord::newLogIsTemplateCopy()
+{
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    const QByteArray templateBytes
+        = TestFiles::logOf({record("45000", "12/03/06", "F6ABC", '4', "SSB", "14 Mhz", "", "ORLÉANS")})
+        + "no line end";
+    TestFiles::write(folder.filePath("FXXXX_CP.txt"), templateBytes);
+    TestFiles::write(folder.filePath("F6ABC_P_CP.txt"), "an older file of that name");
+
+    QVERIFY(Nom_Fichier_Log(dir.path(), "F6ABC_P"));
+    QCOMPARE(TestFiles::read(folder.filePath("F6ABC_P_CP.txt")), templateBytes);
+    QVERIFY(!folder.exists("Temporaire.txt"));
+
+    // Without a template the new station still gets a log: an empty one.
+    QVERIFY(folder.remove("FXXXX_CP.txt"));
+    QVERIFY(Nom_Fichier_Log(dir.path(), "F5ZZZ"));
+    QVERIFY(folder.exists("F5ZZZ_CP.txt"));
+    QCOMPARE(TestFiles::read(folder.filePath("F5ZZZ_CP.txt")), QByteArray());
+}
+
+QTEST_GUILESS_MAIN(TestLogRecord)
+#include "tst_logrecord.moc"
