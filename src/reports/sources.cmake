@@ -1,5 +1,6 @@
 target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Listing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ReportsMenu.cpp
