@@ -23,6 +23,9 @@ QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, std::function<bool(QPrin
     : m_printer(printer ? std::move(printer) : std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_askUser(std::move(askUser))
 {
+    // The name of the job in the printer queue, and of the PDF file the dialog offers.
+    if (m_printer->docName().isEmpty())
+        m_printer->setDocName(QStringLiteral("Kerlanic"));
     if (!m_askUser) {
         m_askUser = [](QPrinter& p) {
             QPrintDialog dialog(&p, QApplication::activeWindow());
