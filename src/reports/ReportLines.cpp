@@ -42,9 +42,16 @@ void appendRecordBody(QString& out, QByteArrayView record, const QString& points
     out += Cp1252::decode(fieldBytes(record, LogField::Commune));
 }
 
-QString numberPlaces(qint64 number)
+// The blanks before the number, the number in 5 places, three blanks, then the record.
+QString numberedLine(QLatin1String lead, qint64 number, QByteArrayView record, const QString& pointsColumn)
 {
-    return QString::number(number).leftJustified(5, QLatin1Char(' '));
+    QString line;
+    line.reserve(120);
+    line += lead;
+    line += QString::number(number).leftJustified(5, QLatin1Char(' '));
+    line += QLatin1String("   ");
+    appendRecordBody(line, record, pointsColumn);
+    return line;
 }
 
 // Numbers the selected records from 1 and hands each to visit with its points text. The points
@@ -122,24 +129,12 @@ QString totalLine(const QString& total)
 
 QString windowLine(qint64 number, QByteArrayView record)
 {
-    QString line;
-    line.reserve(96);
-    line += QLatin1Char(' ');
-    line += numberPlaces(number);
-    line += QLatin1String("   ");
-    appendRecordBody(line, record, QString());
-    return line;
+    return numberedLine(QLatin1String(" "), number, record, QString());
 }
 
 QString windowLine(qint64 number, QByteArrayView record, const QString& points)
 {
-    QString line;
-    line.reserve(108);
-    line += QLatin1Char(' ');
-    line += numberPlaces(number);
-    line += QLatin1String("   ");
-    appendRecordBody(line, record, printedPointsColumn(points));
-    return line;
+    return numberedLine(QLatin1String(" "), number, record, printedPointsColumn(points));
 }
 
 QStringList windowLines(Selection selection, const QList<QByteArray>& log, const QString& total)
@@ -201,13 +196,7 @@ QString printedPointsColumn(const QString& p)
 
 QString reportRecordLine(qint64 number, QByteArrayView record, const QString& pointsColumn)
 {
-    QString line;
-    line.reserve(112);
-    line += QLatin1String("    ");
-    line += numberPlaces(number);
-    line += QLatin1String("   ");
-    appendRecordBody(line, record, pointsColumn);
-    return line;
+    return numberedLine(QLatin1String("    "), number, record, pointsColumn);
 }
 
 QStringList reportFileLines(

@@ -193,34 +193,29 @@ void TestReportLines::reportsWithoutSelectedRecords_data()
     QTest::addColumn<Report>("report");
     QTest::addColumn<QStringList>("file");
     QTest::addColumn<QStringList>("printed");
-    const QString credit = QString(37, QLatin1Char(' '))
-        + QString::fromUtf8("Compte rendu établi par Kerlanic, carnet de trafic des Codes Postaux");
+    // Title, header, total: the rest of a report without records is empty lines and the credit.
+    const auto report = [](const char* title, const char* header, const char* total) {
+        return QStringList {QString::fromUtf8(title), "", QString::fromUtf8(header), "", "", total, "",
+            QString(37, QLatin1Char(' '))
+                + QString::fromUtf8("Compte rendu établi par Kerlanic, carnet de trafic des Codes Postaux")};
+    };
+    const char* printedHeader
+        = "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF       Points     Commune";
+    const char* printedTotal = "                                 Total des points :    45000.0";
     QTest::newRow("confirmed")
         << Report::Confirme
-        << QStringList {QString::fromUtf8(
-                            "                    F6ABC_P  Codes Postaux confirmés au 05/12/2026"),
-               "",
-               QString::fromUtf8(
-                   "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF     Points     Commune"),
-               "", "", "                                  Total des points : 45000.0", "", credit}
-        << QStringList {
-               QString::fromUtf8("                       F6ABC_P  Codes Postaux confirmés au 05/12/2026"), "",
-               QString::fromUtf8(
-                   "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF       Points     Commune"),
-               "", "", "                                 Total des points :    45000.0", "", credit};
+        << report("                    F6ABC_P  Codes Postaux confirmés au 05/12/2026",
+               "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF     Points     Commune",
+               "                                  Total des points : 45000.0")
+        << report("                       F6ABC_P  Codes Postaux confirmés au 05/12/2026", printedHeader,
+               printedTotal);
     QTest::newRow("contacted")
         << Report::Contacte
-        << QStringList {QString::fromUtf8(
-                            "                    F6ABC_P Codes Postaux contactés au 05/12/2026"),
-               "",
-               QString::fromUtf8(
-                   "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF      Points    Commune"),
-               "", "", "                                  Total des points : 45000.0", "", credit}
-        << QStringList {
-               QString::fromUtf8("                       F6ABC_P  Codes Postaux contactés au 05/12/2026"), "",
-               QString::fromUtf8(
-                   "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF       Points     Commune"),
-               "", "", "                                 Total des points :    45000.0", "", credit};
+        << report("                    F6ABC_P Codes Postaux contactés au 05/12/2026",
+               "     N°      C.P.   Date   Indicatif   Mode      QRG     DFCF      Points    Commune",
+               "                                  Total des points : 45000.0")
+        << report("                       F6ABC_P  Codes Postaux contactés au 05/12/2026", printedHeader,
+               printedTotal);
 }
 
 void TestReportLines::reportsWithoutSelectedRecords()
