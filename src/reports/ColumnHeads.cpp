@@ -41,12 +41,14 @@ void ColumnHeads::paintEvent(QPaintEvent* event)
     }
     // Where the text of a list item begins, in this label's coordinates.
     const QWidget* viewport = m_list->viewport();
-    const qreal origin = mapFromGlobal(viewport->mapToGlobal(QPoint(0, 0))).x()
-        - m_list->horizontalScrollBar()->value()
+    const int viewportLeft = mapFromGlobal(viewport->mapToGlobal(QPoint(0, 0))).x();
+    const qreal origin = viewportLeft - m_list->horizontalScrollBar()->value()
         + m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
     const qreal advance = QFontMetricsF(m_list->font()).horizontalAdvance(QLatin1Char('0'));
 
     QPainter painter(this);
+    // Heads of columns scrolled out of the list are not drawn beside it.
+    painter.setClipRect(QRect(viewportLeft, 0, viewport->width(), height()));
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const qreal baseline = (height() + fontMetrics().ascent() - fontMetrics().descent()) / 2.0;

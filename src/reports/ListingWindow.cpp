@@ -58,20 +58,34 @@ ListingWindow::ListingWindow(MainWindow& main, Selection selection)
     m_ui->Liste->setFont(listingFont());
     m_ui->Label2->alignTo(m_ui->Liste, design.heads);
 
-    // Room for a whole line with a 30-character town, and for some twenty-five lines.
-    const QFontMetrics metrics(m_ui->Liste->font());
-    m_ui->Liste->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * 106 + 24);
-    m_ui->Liste->setMinimumHeight(metrics.lineSpacing() * 25);
-
     AppContext& context = main.context();
     QString readError;
     const QList<QByteArray> log = context.state.stationLog().readLines(&readError);
     if (!readError.isEmpty())
         context.platform.messages.inform(readError);
     // The total line repeats the main window's total as it stands.
-    m_ui->Liste->addItems(windowLines(selection, log, main.ui().Tot_Points->text()));
+    const QStringList lines = windowLines(selection, log, main.ui().Tot_Points->text());
+    m_ui->Liste->addItems(lines);
 
+    // All lines share one size, which the list takes from its last line (the total line, or the
+    // last record): that line is given the width of the longest, so that a narrow window scrolls
+    // instead of cutting lines short.
+    const QFontMetrics metrics(m_ui->Liste->font());
+    if (!lines.isEmpty()) {
+        qsizetype longest = 0;
+        for (const QString& line : lines)
+            longest = std::max(longest, line.size());
+        m_ui->Liste->item(m_ui->Liste->count() - 1)
+            ->setSizeHint(QSize(metrics.horizontalAdvance(QString(longest, QLatin1Char('0'))) + 8,
+                m_ui->Liste->sizeHintForRow(m_ui->Liste->count() - 1)));
+    }
+
+    // The window opens with room for a whole line with a 30-character town and for some
+    // twenty-five lines; the user may make it smaller and scroll.
+    m_ui->Liste->setMinimumSize(
+        metrics.horizontalAdvance(QLatin1Char('0')) * 106 + 24, metrics.lineSpacing() * 25);
     resize(sizeHint());
+    m_ui->Liste->setMinimumSize(0, 0);
     if (design.centred)
         placeCentred(*this, context.platform.screen);
 }
