@@ -12,7 +12,7 @@
 
 namespace {
 // Where the heads stand over a results line: "    7  45  45000 Orléans ... *".
-const QList<int> kHeadColumns {3, 7, 11, 17, 39};
+const QList<int> kHeadColumns {3, 7, 12, 17, 39};
 constexpr int kLineLength = 41;
 constexpr int kShownLines = 24;
 } // namespace

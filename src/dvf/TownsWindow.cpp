@@ -9,7 +9,7 @@
 
 namespace {
 // Where the heads stand over a town line: " 45  45000 Orléans".
-const QList<int> kHeadColumns {1, 5, 11};
+const QList<int> kHeadColumns {1, 6, 11};
 constexpr int kLineLength = 43;
 constexpr int kShownLines = 24;
 } // namespace

@@ -73,7 +73,6 @@ class TestDfcf : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void address();
     void decodePage_data();
     void decodePage();
     void withoutNetwork();
@@ -81,13 +80,6 @@ private Q_SLOTS:
     void pageAndLinks();
     void pageNotFound();
 };
-
-void TestDfcf::address()
-{
-    QCOMPARE(dfcfListUrl().path(), QStringLiteral("/WEB/listdept.htm"));
-    QVERIFY(dfcfListUrl().isValid());
-    QCOMPARE(dfcfListUrl().scheme(), QStringLiteral("http"));
-}
 
 void TestDfcf::decodePage_data()
 {
