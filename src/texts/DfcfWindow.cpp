@@ -10,7 +10,7 @@
 #include <QNetworkRequest>
 
 namespace {
-// The window of the original design: 14100 by 5415 twips, taken whole by the page.
+// The window keeps the size it has always had, 14100 by 5415 twips, all of it for the page.
 constexpr int kWidthTwips = 14100;
 constexpr int kHeightTwips = 5415;
 // It sits 1500 twips below the centred position.
