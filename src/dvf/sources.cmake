@@ -10,5 +10,3 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TownsWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TownsWindow.ui
 )
-# The controller reaches the main window's menu entries through its form, which lives in app/.
-set_property(TARGET kerlanic_gui APPEND PROPERTY AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_LIST_DIR}/../app)
