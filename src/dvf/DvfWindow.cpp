@@ -3,7 +3,7 @@
 #include "app/Fonts.h"
 #include "app/ProgramState.h"
 #include "app/SecondaryWindows.h"
-#include "dvf/ColumnHeads.h"
+#include "app/ColumnHeads.h"
 #include "dvf/DvfResults.h"
 #include "dvf/TownList.h"
 #include "platform/Messages.h"

@@ -2,7 +2,7 @@
 
 #include "app/Fonts.h"
 #include "app/SecondaryWindows.h"
-#include "dvf/ColumnHeads.h"
+#include "app/ColumnHeads.h"
 #include "dvf/DvfResults.h"
 #include "dvf/TownList.h"
 #include "ui_TownsWindow.h"

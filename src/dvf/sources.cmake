@@ -3,7 +3,6 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TownList.cpp
 )
 target_sources(kerlanic_gui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/ColumnHeads.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DvfMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DvfWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DvfWindow.ui

@@ -1,4 +1,4 @@
-#include "dvf/ColumnHeads.h"
+#include "app/ColumnHeads.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
