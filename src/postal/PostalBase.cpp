@@ -109,12 +109,20 @@ void PostalBase::index()
         m_keys.push_back(std::move(key));
     }
 
-    // Alphabetical order of the names as compared; the same name in several départements in
-    // département order.
+    // Alphabetical order of the names word by word, so that Saint-Denis-d'Aclon comes before
+    // Saint-Deniscourt; the same name in several départements in département order.
+    std::vector<std::string> sortKeys;
+    sortKeys.reserve(m_communes.size());
+    for (const Commune& c : m_communes) {
+        std::string words;
+        for (const std::string& word : PostalText::searchWords(c.name))
+            words += word + ' ';
+        sortKeys.push_back(std::move(words));
+    }
     m_communesByName.resize(m_communes.size());
     std::iota(m_communesByName.begin(), m_communesByName.end(), 0);
     std::stable_sort(m_communesByName.begin(), m_communesByName.end(),
-        [&](int a, int b) { return m_keys[std::size_t(a)].letters < m_keys[std::size_t(b)].letters; });
+        [&](int a, int b) { return sortKeys[std::size_t(a)] < sortKeys[std::size_t(b)]; });
     std::vector<int> nameRank(m_communes.size());
     for (std::size_t i = 0; i < m_communesByName.size(); ++i)
         nameRank[std::size_t(m_communesByName[i])] = int(i);
