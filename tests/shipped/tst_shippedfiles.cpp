@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -57,6 +58,15 @@ DocumentLinks linksOf(const QTextDocument& document)
         }
     }
     return links;
+}
+
+// The manual as the program installs it, opened by the help window.
+QTextBrowser* openManual(const QTemporaryDir& dir, QtHelpViewer& viewer)
+{
+    if (!installShippedFiles(dir.path()).isEmpty())
+        return nullptr;
+    viewer.showHelp(QDir(dir.path()).filePath("Kerlanic.hlp"));
+    return viewer.browser();
 }
 
 } // namespace
@@ -213,10 +223,8 @@ void TestShippedFiles::manualMenuOpensTheInstalledManual()
 void TestShippedFiles::manualOpensOnItsContentsPage()
 {
     QTemporaryDir dir;
-    QVERIFY(installShippedFiles(dir.path()).isEmpty());
     QtHelpViewer viewer;
-    viewer.showHelp(QDir(dir.path()).filePath("Kerlanic.hlp"));
-    QTextBrowser* browser = viewer.browser();
+    QTextBrowser* browser = openManual(dir, viewer);
     QVERIFY(browser && browser->isVisible());
     QCOMPARE(browser->documentTitle(), QStringLiteral("Kerlanic - Mode d'emploi"));
     QVERIFY(QTest::qWaitForWindowExposed(browser));
@@ -236,10 +244,9 @@ void TestShippedFiles::manualOpensOnItsContentsPage()
 void TestShippedFiles::everyLinkOfTheManualResolves()
 {
     QTemporaryDir dir;
-    QVERIFY(installShippedFiles(dir.path()).isEmpty());
     QtHelpViewer viewer;
-    viewer.showHelp(QDir(dir.path()).filePath("Kerlanic.hlp"));
-    QTextBrowser* browser = viewer.browser();
+    QTextBrowser* browser = openManual(dir, viewer);
+    QVERIFY(browser);
     const DocumentLinks links = linksOf(*browser->document());
 
     QVERIFY(links.anchors.contains("sommaire"));
