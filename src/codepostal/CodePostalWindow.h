@@ -21,8 +21,6 @@ public:
     explicit CodePostalWindow(const PostalBase& base, QWidget* parent = nullptr);
     ~CodePostalWindow() override;
 
-    Ui::CodePostal& ui() { return *m_ui; }
-
     // The status line's texts.
     static QString promptText();
     static QString countText(int rows);

@@ -10,7 +10,6 @@ PostalSearchModel::PostalSearchModel(const PostalBase& base, QObject* parent)
 void PostalSearchModel::setSearchText(const QString& text)
 {
     beginResetModel();
-    m_text = text;
     m_rows = m_base.search(text);
     endResetModel();
 }

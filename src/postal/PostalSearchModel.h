@@ -19,7 +19,6 @@ public:
 
     // Replaces the rows by what the text finds.
     void setSearchText(const QString& text);
-    QString searchText() const { return m_text; }
 
     QString postalCode(int row) const;
     QString commune(int row) const;
@@ -31,6 +30,5 @@ public:
 
 private:
     const PostalBase& m_base;
-    QString m_text;
     std::vector<int> m_rows;
 };

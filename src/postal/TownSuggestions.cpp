@@ -17,13 +17,23 @@ namespace {
 const auto kCompleterName = QStringLiteral("townSuggestions");
 constexpr int kKeyRole = Qt::UserRole;
 
+// The form in which typed text and names are compared: without case, accents or breaks, and
+// with Saint and Sainte written out, so that "st c", "saint c" and "SAINT-C" all find
+// SAINT-CHÉRON, and "saint r" finds ST-REMY-EN-BOUZEMONT-ST-GENEST, shortened to fit the field.
 QString comparisonKey(QStringView text)
 {
-    return QString::fromStdString(PostalText::squeezed(PostalText::searchWords(text)));
+    std::vector<std::string> words = PostalText::searchWords(text);
+    for (std::string& word : words) {
+        if (word == "st")
+            word = "saint";
+        else if (word == "ste")
+            word = "sainte";
+    }
+    return QString::fromStdString(PostalText::squeezed(words));
 }
 
-// Compares what is typed with the names in their comparison form ("saintjeandebraye"), and
-// puts the name itself, accents included, into the field.
+// Compares what is typed with the names in their comparison form, and puts the name itself,
+// accents included, into the field.
 class TownCompleter : public QCompleter
 {
 public:

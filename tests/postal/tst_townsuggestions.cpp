@@ -149,6 +149,18 @@ void TestTownSuggestions::typedKeysReachTheFieldsOwnHandling()
     QCOMPARE(m_field->completer()->completionCount(), 1);
     QCOMPARE(m_field->completer()->currentCompletion(), QStringLiteral("SAINT-JEAN-DE-BRAYE"));
 
+    // Saint, St and shortened names alike.
+    offerTownsOfPostalCode(m_field, u"51290");
+    m_field->clear();
+    QTest::keyClicks(m_field, "saint r");
+    QTRY_VERIFY(list()->isVisible());
+    QCOMPARE(m_field->completer()->completionCount(), 1);
+    QCOMPARE(m_field->completer()->currentCompletion(), QStringLiteral("ST-REMY-EN-BOUZEMONT-ST-GENEST"));
+    m_field->clear();
+    QTest::keyClicks(m_field, "st-c");
+    QCOMPARE(m_field->completer()->currentCompletion(), QStringLiteral("SAINT-CHÉRON"));
+    QCOMPARE(m_field->completer()->completionCount(), 1);
+
     // No accent needed to narrow on an accented name.
     offerTownsOfPostalCode(m_field, u"94240");
     m_field->clear();
