@@ -56,7 +56,7 @@ ListingWindow::ListingWindow(MainWindow& main, Selection selection)
     m_ui->Label2->setText(windowHeader(selection));
     m_ui->Liste->setObjectName(QLatin1String(design.list));
     m_ui->Liste->setFont(listingFont());
-    m_ui->Label2->alignTo(m_ui->Liste, design.heads);
+    m_ui->Label2->follow(m_ui->Liste, design.heads);
 
     AppContext& context = main.context();
     QString readError;

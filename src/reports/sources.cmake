@@ -6,7 +6,6 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Summary.cpp
 )
 target_sources(kerlanic_gui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/ColumnHeads.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListingWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListingWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/NumeroDptWindow.cpp
@@ -15,5 +14,3 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SummaryWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SummaryWindow.ui
 )
-# The controller and the listing windows read the main window's form (menu entries, Tot_Points).
-set_property(TARGET kerlanic_gui APPEND PROPERTY AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_LIST_DIR}/../app)
