@@ -19,6 +19,10 @@ void QtHelpViewer::showHelp(const QString& file)
         m_browser->setWindowTitle(QStringLiteral("Kerlanic - Mode d'emploi"));
         m_browser->setOpenExternalLinks(true);
         m_browser->resize(760, 620);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            m_browser->move(area.center() - m_browser->rect().center());
+        }
     }
     // The manual is HTML whatever its file name ends with; opening it again goes back to its
     // contents page.
