@@ -48,6 +48,7 @@ private Q_SLOTS:
     void failedWriteLeavesLogByteIdentical_data();
     void failedWriteLeavesLogByteIdentical();
     void fullDiskLeavesLogByteIdentical();
+    void unreadableLogIsNotReplaced();
 
 private:
     QString path(const char* name) const { return QDir(m_dir.path()).filePath(QLatin1String(name)); }
@@ -275,6 +276,21 @@ void TestLogRewriter::fullDiskLeavesLogByteIdentical()
     QVERIFY2(result.reason.startsWith(QString::fromUtf8("Écriture impossible")), qPrintable(result.reason));
     QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), oldLog);
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
+}
+
+void TestLogRewriter::unreadableLogIsNotReplaced()
+{
+    // A folder stands where the log should be: it exists, cannot be read, and must not be replaced
+    // by a log made of the one new record.
+    QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
+    const RewriteResult result = Ajoute_Ligne(log(), kParis);
+    QVERIFY(!result.done);
+    QVERIFY2(result.reason.startsWith(
+                 QStringLiteral("Le fichier ") + QDir::toNativeSeparators(path("F6ABC_CP.txt")) + " ne peut pas"),
+        qPrintable(result.reason));
+    QVERIFY(QFileInfo(path("F6ABC_CP.txt")).isDir());
+    QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
+    QVERIFY(QDir(m_dir.path()).rmdir("F6ABC_CP.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestLogRewriter)
