@@ -7,4 +7,7 @@ target_sources(kerlanic_core PRIVATE
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EntryRow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TypedKeys.cpp
 )
+# The entry row works on the main window's form.
+set_property(TARGET kerlanic_gui APPEND PROPERTY AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_LIST_DIR}/../app)
