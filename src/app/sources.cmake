@@ -3,6 +3,7 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClockTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SingleCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationLists.h
     ${CMAKE_CURRENT_LIST_DIR}/StationSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationSetup.cpp
