@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "SampleLog.h"
 #include "TestFiles.h"
 #include "app/FieldColour.h"
 #include "reports/Listing.h"
@@ -16,12 +17,10 @@
 
 using TestFiles::logOf;
 using TestFiles::record;
+using namespace SampleLog;
 
 namespace {
 
-const QByteArray kAjaccio = record("2A004", "03/04/08", "TK5XY", '3', "SSB", "14 Mhz", "", "AJACCIO");
-const QByteArray kOrleans = record("45000", "12/03/06", "F1ABC", '4', "SSB", "14 Mhz", "45123", "ORLÉANS");
-const QByteArray kOlivet = record("45160", "14/07/09", "F8AAA", '2', "FM", "144 Mhz", "", "OLIVET");
 const QByteArray kTemplate = logOf({kAjaccio, kOrleans, kOlivet});
 
 struct StationFixture : MainFixture

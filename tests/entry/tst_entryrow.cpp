@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "SampleLog.h"
 #include "TestFiles.h"
 #include "app/FieldColour.h"
 #include "app/StationSettings.h"
@@ -20,14 +21,10 @@
 
 using TestFiles::logOf;
 using TestFiles::record;
+using namespace SampleLog;
 
 namespace {
 
-const QByteArray kDfcf = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45050", "");
-const QByteArray kBourg = record("01000", "01/02/07", "F6ABC", '2', "CW", "7.0 Mhz", "", "BOURG EN BRESSE");
-const QByteArray kOrleans = record("45000", "12/03/06", "F1ABC", '4', "SSB", "14 Mhz", "45123", "ORLÉANS");
-const QByteArray kHeld = record("45100", "", "", '0', "", "", "", "ORLÉANS LA SOURCE");
-const QByteArray kParis = record("75001", "05/05/09", "F4XYZ", '1', "FM", "432 Mhz", "", "PARIS");
 const QByteArray kLog = logOf({kDfcf, kBourg, kOrleans, kHeld, kParis});
 
 const char* const kRow[] = {"C_Postal_A", "Ville_A", "DFCF_A", "Date_A", "Ind_A", "Mode_A", "Bande_A",
@@ -103,6 +100,19 @@ struct EntryFixture : MainFixture
             listing()->viewport(), Qt::LeftButton, {}, listing()->visualItemRect(found.first()).center());
     }
 
+    // Enter in each box of the chain from first to last, taking their texts as they are.
+    void enterFrom(const char* first, const char* last = "QSLR_A")
+    {
+        bool pressing = false;
+        for (const char* name : kRow) {
+            pressing = pressing || qstrcmp(name, first) == 0;
+            if (pressing)
+                enter(name);
+            if (qstrcmp(name, last) == 0)
+                return;
+        }
+    }
+
     // Types a new contact up to the save button.
     void typeContact(const QString& code, const QString& town)
     {
@@ -111,10 +121,14 @@ struct EntryFixture : MainFixture
         enter("DFCF_A");
         typeAndEnter("Date_A", "12/03/06");
         typeAndEnter("Ind_A", "f5xyz");
-        enter("Mode_A");
-        enter("Bande_A");
-        enter("QSLE_A");
-        enter("QSLR_A");
+        enterFrom("Mode_A");
+    }
+
+    // A click on the save button, answered Yes or No.
+    void save(bool yes = true)
+    {
+        fake.messages.setNextAnswer(yes);
+        click("Valide_A");
     }
 
     QStringList settingWrites(const QString& key) const
@@ -234,8 +248,7 @@ void TestEntryRow::roadOfAContact()
     f.enter("QSLE_A");
     f.edit("QSLR_A")->clear();
     f.enter("QSLR_A");
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     const QByteArray modified = "45430 12/03/06 F5XYZ        2 CW     14 Mhz       CH\xc9"
                                 "CY";
     QCOMPARE(f.log(), logOf({kDfcf, kBourg, kOrleans, kHeld, modified, kParis}));
@@ -376,12 +389,9 @@ void TestEntryRow::zerosSkipTheLookUp()
     f.typeAndEnter("DFCF_A", "45060");
     f.typeAndEnter("Date_A", "01/01/10");
     f.typeAndEnter("Ind_A", "F6ABC");
-    f.enter("Mode_A");
-    f.enter("Bande_A");
-    f.enter("QSLE_A");
+    f.enterFrom("Mode_A", "QSLE_A");
     f.typeAndEnter("QSLR_A", "X");
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     const QByteArray added = "00000 01/01/10 F6ABC        4 SSB    1.8 Mhz 45060CHATEAU";
     QCOMPARE(f.log(), logOf({kDfcf, added, kBourg, kOrleans, kHeld, kParis}));
     QCOMPARE(f.listedLines(), (QStringList {listingLine(kDfcf), listingLine(added)}));
@@ -425,12 +435,8 @@ void TestEntryRow::heldCodeTakesItsContact()
     f.enter("DFCF_A");
     f.typeAndEnter("Date_A", "02/02/10");
     f.typeAndEnter("Ind_A", "F6CCC");
-    f.enter("Mode_A");
-    f.enter("Bande_A");
-    f.enter("QSLE_A");
-    f.enter("QSLR_A");
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.enterFrom("Mode_A");
+    f.save();
     QCOMPARE(f.log(),
         logOf({kDfcf, kBourg, kOrleans, kHeld,
             record("45100", "02/02/10", "F6CCC", '2', "SSB", "1.8 Mhz", "", "ORLÉANS LA SOURCE"), kParis}));
@@ -524,8 +530,7 @@ void TestEntryRow::answeringNoDropsTheEntry()
     f.startStation();
     f.writeLog("F6ABC", logOf({kOrleans})); // changed behind the window's back: the total follows
     f.typeContact("45200", "OLIVET");
-    f.fake.messages.setNextAnswer(false);
-    f.click("Valide_A");
+    f.save(false);
     QCOMPARE(f.log(), logOf({kOrleans}));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("49512.3"));
     QCOMPARE(f.text("C_Postal_A") + f.text("Ville_A") + f.text("Ind_A"), QString());
@@ -539,8 +544,7 @@ void TestEntryRow::failedSaveKeepsTheEntry()
     f.startStation();
     f.typeContact("45200", "OLIVET");
     QVERIFY(QDir(f.dir.path()).mkdir("Temporaire.txt"));
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     QVERIFY(QDir(f.dir.path()).rmdir("Temporaire.txt"));
 
     QCOMPARE(f.log(), kLog);
@@ -555,8 +559,7 @@ void TestEntryRow::failedSaveKeepsTheEntry()
     QCOMPARE(f.text("C_Postal_A") + u'|' + f.text("Ville_A") + u'|' + f.text("Ind_A"),
         QStringLiteral("45200|OLIVET|F5XYZ"));
     QVERIFY(f.button("Valide_A")->isEnabled());
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     QCOMPARE(f.log(),
         logOf({kDfcf, kBourg, kOrleans, kHeld,
             record("45200", "12/03/06", "F5XYZ", '2', "SSB", "1.8 Mhz", "", "OLIVET"), kParis}));
@@ -581,10 +584,7 @@ void TestEntryRow::unstorableCharacterIsRefused()
     f.enter("DFCF_A");
     f.typeAndEnter("Date_A", "01/01/10");
     f.typeAndEnter("Ind_A", "F6CCC");
-    f.enter("Mode_A");
-    f.enter("Bande_A");
-    f.enter("QSLE_A");
-    f.enter("QSLR_A");
+    f.enterFrom("Mode_A");
     f.edit("Ind_A")->setText(QString::fromUtf8("F6Ā"));
     f.click("Valide_A");
     QVERIFY(f.fake.messages.asked.isEmpty());
@@ -597,7 +597,7 @@ void TestEntryRow::unstorableCharacterIsRefused()
 
 void TestEntryRow::saveReplacesTheLineChosenForTheModification()
 {
-    const QByteArray first = record("00000", "20/05/07", "F6ZZZ", '2', "CW", "7.0 Mhz", "37001", "");
+    const QByteArray first = kDfcfOther;
     EntryFixture f;
     f.startStation();
     f.writeLog("F6ABC", logOf({kDfcf, first, kBourg}));
@@ -609,15 +609,9 @@ void TestEntryRow::saveReplacesTheLineChosenForTheModification()
     f.enter("Ville_A");
     QCOMPARE(f.fake.messages.shown.last(), QStringLiteral("Entrez un nom de Commune"));
     f.typeAndEnter("Ville_A", "CHATEAU DE CHAMBORD");
-    f.enter("DFCF_A");
-    f.enter("Date_A");
-    f.enter("Ind_A");
-    f.enter("Mode_A");
-    f.enter("Bande_A");
-    f.enter("QSLE_A");
+    f.enterFrom("DFCF_A", "QSLE_A");
     f.typeAndEnter("QSLR_A", "X");
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     QCOMPARE(f.log(),
         logOf({kDfcf,
             record("00000", "20/05/07", "F6ZZZ", '4', "CW", "7.0 Mhz", "37001", "CHATEAU DE CHAMBORD"),
@@ -628,10 +622,8 @@ void TestEntryRow::saveReplacesTheLineChosenForTheModification()
     f.click("Modi_Saisie");
     f.edit("C_Postal_A")->setText("45001");
     f.typeAndEnter("Ville_A", "ORLEANS");
-    for (const char* box : {"DFCF_A", "Date_A", "Ind_A", "Mode_A", "Bande_A", "QSLE_A", "QSLR_A"})
-        f.enter(box);
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.enterFrom("DFCF_A");
+    f.save();
     QCOMPARE(f.log(),
         logOf({record("00000", "20/05/07", "F6ZZZ", '4', "CW", "7.0 Mhz", "37001", "CHATEAU DE CHAMBORD"),
             kBourg, record("45001", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45050", "ORLEANS")}));
@@ -642,7 +634,7 @@ void TestEntryRow::saveReplacesTheLineChosenForTheModification()
 
 void TestEntryRow::cancelDeletesTheChosenLineOnly()
 {
-    const QByteArray second = record("00000", "20/05/07", "F6ZZZ", '3', "CW", "7.0 Mhz", "37001", "");
+    const QByteArray second = kDfcfOther;
     EntryFixture f;
     f.startStation();
     f.writeLog("F6ABC", logOf({kDfcf, second, kBourg}));
@@ -712,8 +704,7 @@ void TestEntryRow::clearingEndsAModification()
     // The next contact is added; the one that was being modified stays. Mode and band keep the
     // texts the modification brought.
     f.typeContact("45200", "OLIVET");
-    f.fake.messages.setNextAnswer(true);
-    f.click("Valide_A");
+    f.save();
     QCOMPARE(f.log(),
         logOf({kDfcf, kBourg, kOrleans, kHeld,
             record("45200", "12/03/06", "F5XYZ", '2', "SSB", "14 Mhz", "", "OLIVET"), kParis}));

@@ -1,3 +1,4 @@
+#include "SampleLog.h"
 #include "TestFiles.h"
 #include "entry/LookUp.h"
 #include "log/StationLog.h"
@@ -9,18 +10,14 @@
 #include <QTest>
 
 using TestFiles::record;
+using namespace SampleLog;
 
 namespace {
 
-const QByteArray kDfcf = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45050", "");
-const QByteArray kBourg = record("01000", "01/02/07", "F6ABC", '2', "CW", "7.0 Mhz", "", "BOURG EN BRESSE");
-const QByteArray kAjaccio = record("2A004", "03/04/08", "TK5XY", '3', "SSB", "14 Mhz", "", "AJACCIO");
 const QByteArray kBastia = record("2B200", "04/04/08", "TK5ZZ", '4', "FM", "144 Mhz", "", "BASTIA");
-const QByteArray kOrleans = record("45000", "12/03/06", "F1ABC", '4', "PSK31", "14 Mhz", "45123", "ORLÉANS");
-const QByteArray kOlivet = record("45160", "14/07/09", "F8AAA", '2', "FM", "144 Mhz", "", "OLIVET");
-const QByteArray kHeld = record("45100", "", "", '0', "", "", "", "ORLÉANS LA SOURCE");
 const QByteArray kPithiviers = record("45300", "01/01/10", "F4BBB", '1', "CW", "3.5 Mhz", "", "PITHIVIERS");
-const QByteArray kParis = record("75001", "05/05/09", "F4XYZ", '3', "FM", "432 Mhz", "", "PARIS");
+// Confirmed only.
+const QByteArray kParisConfirmed = record("75001", "05/05/09", "F4XYZ", '3', "FM", "432 Mhz", "", "PARIS");
 
 // Everything the look-up puts on the window, one "what=value" per change.
 QStringList shown(const LookUpOutcome& outcome)
@@ -74,7 +71,7 @@ void TestLookUp::outcome_data()
     QTest::addColumn<QStringList>("expected");
 
     const QList<QByteArray> log {
-        kDfcf, kBourg, kAjaccio, kBastia, kOrleans, kHeld, kOlivet, kPithiviers, kParis};
+        kDfcf, kBourg, kAjaccio, kBastia, kOrleans, kHeld, kOlivet, kPithiviers, kParisConfirmed};
 
     QTest::newRow("new code in a listed département")
         << log << "45200"
@@ -96,7 +93,7 @@ void TestLookUp::outcome_data()
         << log << "45000"
         << ""
         << utf8({"listed=45000,45100,45160,45300", "caption=Communes du Departement 45", "Ville_A=ORLÉANS",
-               "DFCF_A=45123", "Date_A=12/03/06", "Ind_A=F1ABC", "Mode_A=PSK31", "Bande_A=14 Mhz", "QSLE_A=X",
+               "DFCF_A=45123", "Date_A=12/03/06", "Ind_A=F1ABC", "Mode_A=SSB", "Bande_A=14 Mhz", "QSLE_A=X",
                "QSLR_A=X", "status=C.P. deja contacté avec F1ABC le 12/03/06", "result=0"});
     QTest::newRow("contact made only, next département not listed")
         << log << "45160"
@@ -174,7 +171,7 @@ void TestLookUp::listsTheDepartementAsTheListingDoes()
     const LookUpOutcome outcome = Cherche_CP("45200", StationLog(dir.path(), "F6ABC"), "");
     QCOMPARE(outcome.lines,
         QStringList({QString::fromUtf8(
-                         "   CP 45000 12/03/06  F1ABC         45123  PSK31   14 Mhz    O      O   ORLÉANS"),
+                         "   CP 45000 12/03/06  F1ABC         45123  SSB     14 Mhz    O      O   ORLÉANS"),
             QStringLiteral("   CP 45100") + QString(50, u' ')
                 + QString::fromUtf8("N      N   ORLÉANS LA SOURCE")}));
     QCOMPARE(outcome.result, 1);

@@ -1,3 +1,4 @@
+#include "SampleLog.h"
 #include "TestFiles.h"
 #include "log/LogRewriter.h"
 #include "log/StationLog.h"
@@ -11,17 +12,11 @@
 
 using TestFiles::logOf;
 using TestFiles::record;
+using namespace SampleLog;
 
 namespace {
 
 // A few lines of a real-looking log, in postal-code order.
-const QByteArray kDfcfA = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45050", "");
-const QByteArray kDfcfB = record("00000", "20/05/07", "F6ZZZ", '2', "CW", "7.0 Mhz", "37001", "");
-const QByteArray kBourg = record("01000", "01/02/07", "F6ABC", '2', "CW", "7.0 Mhz", "", "BOURG EN BRESSE");
-const QByteArray kAjaccio = record("2A004", "03/04/08", "TK5XY", '3', "SSB", "14 Mhz", "", "AJACCIO");
-const QByteArray kOrleans = record("45000", "12/03/06", "F1ABC", '4', "SSB", "14 Mhz", "45123", "ORLÉANS");
-const QByteArray kHeld = record("45100", "", "", '0', "", "", "", "ORLÉANS LA SOURCE");
-const QByteArray kParis = record("75001", "05/05/09", "F4XYZ", '1', "FM", "432 Mhz", "", "PARIS");
 
 LineMatcher exactly(const QByteArray& chosen)
 {
@@ -86,14 +81,14 @@ void TestLogRewriter::addKeepsPostalCodeOrder_data()
     QTest::newRow("end: greatest key")
         << QList<QByteArray> {kBourg, kParis} << last << QList<QByteArray> {kBourg, kParis, last};
     QTest::newRow("reference record after the other 00000 lines") << QList<QByteArray> {
-        kDfcfA, kDfcfB, kBourg} << dfcf << QList<QByteArray> {kDfcfA, kDfcfB, dfcf, kBourg};
+        kDfcf, kDfcfOther, kBourg} << dfcf << QList<QByteArray> {kDfcf, kDfcfOther, dfcf, kBourg};
     QTest::newRow("contact after its held postal code")
         << QList<QByteArray> {kOrleans, kHeld, kParis}
         << record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "ORLÉANS LA SOURCE")
         << QList<QByteArray> {kOrleans, kHeld,
                record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "ORLÉANS LA SOURCE"), kParis};
-    QTest::newRow("Corsica sorts as 20xxx") << QList<QByteArray> {kDfcfA, kBourg, limoges, kAjaccio,
-        dijon} << bastia << QList<QByteArray> {kDfcfA, kBourg, limoges, kAjaccio, bastia, dijon};
+    QTest::newRow("Corsica sorts as 20xxx") << QList<QByteArray> {kDfcf, kBourg, limoges, kAjaccio,
+        dijon} << bastia << QList<QByteArray> {kDfcf, kBourg, limoges, kAjaccio, bastia, dijon};
 }
 
 void TestLogRewriter::addKeepsPostalCodeOrder()
@@ -140,12 +135,12 @@ void TestLogRewriter::replaceTheChosenLine_data()
         kParis} << kOrleans << orleansConfirmed << QList<QByteArray> {kBourg, orleansConfirmed, kParis};
 
     const QByteArray dfcfBFixed = record("00000", "20/05/07", "F6ZZZ", '4', "CW", "7.0 Mhz", "37002", "");
-    QTest::newRow("second of two 00000 lines: the first stays") << QList<QByteArray> {
-        kDfcfA, kDfcfB, kBourg} << kDfcfB << dfcfBFixed << QList<QByteArray> {kDfcfA, dfcfBFixed, kBourg};
+    QTest::newRow("second of two 00000 lines: the first stays") << QList<QByteArray> {kDfcf, kDfcfOther,
+        kBourg} << kDfcfOther << dfcfBFixed << QList<QByteArray> {kDfcf, dfcfBFixed, kBourg};
 
     const QByteArray dfcfAFixed = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45051", "");
-    QTest::newRow("first of two 00000 lines: the second stays") << QList<QByteArray> {
-        kDfcfA, kDfcfB, kBourg} << kDfcfA << dfcfAFixed << QList<QByteArray> {dfcfAFixed, kDfcfB, kBourg};
+    QTest::newRow("first of two 00000 lines: the second stays") << QList<QByteArray> {kDfcf, kDfcfOther,
+        kBourg} << kDfcf << dfcfAFixed << QList<QByteArray> {dfcfAFixed, kDfcfOther, kBourg};
 
     const QByteArray sourceContact
         = record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE");
@@ -189,7 +184,7 @@ void TestLogRewriter::deleteTheChosenLineOnly_data()
     QTest::addColumn<QList<QByteArray>>("after");
 
     QTest::newRow("one of two 00000 lines")
-        << QList<QByteArray> {kDfcfA, kDfcfB, kBourg} << kDfcfB << QList<QByteArray> {kDfcfA, kBourg};
+        << QList<QByteArray> {kDfcf, kDfcfOther, kBourg} << kDfcfOther << QList<QByteArray> {kDfcf, kBourg};
     QTest::newRow("contact beside its held code")
         << QList<QByteArray> {kHeld,
                record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}
@@ -238,7 +233,7 @@ void TestLogRewriter::failedWriteLeavesLogByteIdentical()
 {
     QFETCH(int, operation);
     // Without a line end at the end: any rewrite would add one.
-    const QByteArray oldLog = logOf({kDfcfA, kOrleans}) + kHeld;
+    const QByteArray oldLog = logOf({kDfcf, kOrleans}) + kHeld;
     TestFiles::write(path("F6ABC_CP.txt"), oldLog);
     // The scratch file cannot be created where a folder of that name stands.
     QVERIFY(QDir(m_dir.path()).mkdir("Temporaire.txt"));
@@ -285,8 +280,8 @@ void TestLogRewriter::unreadableLogIsNotReplaced()
     QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
     const RewriteResult result = Ajoute_Ligne(log(), kParis);
     QVERIFY(!result.done);
-    QVERIFY2(result.reason.startsWith(
-                 QStringLiteral("Le fichier ") + QDir::toNativeSeparators(path("F6ABC_CP.txt")) + " ne peut pas"),
+    QVERIFY2(result.reason.startsWith(QStringLiteral("Le fichier ")
+                 + QDir::toNativeSeparators(path("F6ABC_CP.txt")) + " ne peut pas"),
         qPrintable(result.reason));
     QVERIFY(QFileInfo(path("F6ABC_CP.txt")).isDir());
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
