@@ -8,7 +8,11 @@
 #include "log/LogRewriter.h"
 #include "log/Points.h"
 #include "log/StationLog.h"
+#include "platform/QtPrinter.h"
 #include "reports/Listing.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportLines.h"
+#include "reports/Summary.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,6 +76,21 @@ int main(int argc, char* argv[])
     measure("Total_Points", 10, [&] { Total_Points(log); });
     measure("Liste_Dpt(\"45\")", 10, [&] { Liste_Dpt(log, "45"); });
     measure("Liste_Tous", 10, [&] { Liste_Tous(log); });
+
+    const QList<QByteArray> lines = log.readLines();
+    measure("windowLines(Contacte)", 10, [&] { windowLines(Selection::Contacte, lines, "0.0"); });
+    measure("summarise (Recapitulatif)", 10, [&] { summarise(lines); });
+    measure("saveReport(Confirme), written to disk", 5,
+        [&] { saveReport(Report::Confirme, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0"); });
+    {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setOutputFileName(QDir(dir.path()).filePath("rapport.pdf"));
+        QtPrinter printer(std::move(pdf), [](QPrinter&) { return true; });
+        measure("printReport(Contacte) to PDF", 1, [&] {
+            printReport(Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
+        });
+    }
 
     // The road of one contact: look-up, then the rewrites of a save, a modification and a cancel.
     measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log, ""); });

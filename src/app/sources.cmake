@@ -11,6 +11,7 @@ target_sources(kerlanic_core PRIVATE
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColumnHeads.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldColour.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp

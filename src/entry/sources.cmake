@@ -9,5 +9,3 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EntryRow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TypedKeys.cpp
 )
-# The entry row works on the main window's form.
-set_property(TARGET kerlanic_gui APPEND PROPERTY AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_LIST_DIR}/../app)

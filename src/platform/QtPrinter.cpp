@@ -23,6 +23,9 @@ QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, std::function<bool(QPrin
     : m_printer(printer ? std::move(printer) : std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_askUser(std::move(askUser))
 {
+    // The name of the job in the printer queue, and of the PDF file the dialog offers.
+    if (m_printer->docName().isEmpty())
+        m_printer->setDocName(QStringLiteral("Kerlanic"));
     if (!m_askUser) {
         m_askUser = [](QPrinter& p) {
             QPrintDialog dialog(&p, QApplication::activeWindow());
@@ -63,20 +66,27 @@ void QtPrinter::printLine(const QString& line)
             return;
         }
         m_y = 0;
+        m_pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+        m_lineFont.reset();
     }
-    const QFont font(currentFont(), m_printer.get());
-    m_painter.setFont(font);
-    const QFontMetricsF metrics(font, m_printer.get());
-    const qreal pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
-    if (m_y > 0 && m_y + metrics.height() > pageHeight) {
+    // The font of the lines is built once for as long as the settings stay the same: a report of
+    // a large log prints tens of thousands of lines.
+    const LineFont wanted {m_fontName, m_fontSize, m_bold};
+    if (!m_lineFont || m_lineFont->settings != wanted) {
+        const QFont font(currentFont(), m_printer.get());
+        const QFontMetricsF metrics(font, m_printer.get());
+        m_lineFont = PreparedFont {wanted, metrics.height(), metrics.ascent(), metrics.lineSpacing()};
+        m_painter.setFont(font);
+    }
+    if (m_y > 0 && m_y + m_lineFont->height > m_pageHeight) {
         if (!m_printer->newPage()) {
             m_failed = true;
             return;
         }
         m_y = 0;
     }
-    m_painter.drawText(QPointF(0, m_y + metrics.ascent()), line);
-    m_y += metrics.lineSpacing();
+    m_painter.drawText(QPointF(0, m_y + m_lineFont->ascent), line);
+    m_y += m_lineFont->lineSpacing;
 }
 
 bool QtPrinter::endDoc()

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The system printer behind the line-by-line printer interface. Lines run down the page and
 // continue on the next one when the page is full.
@@ -35,12 +36,29 @@ public:
 private:
     QFont currentFont() const;
 
+    struct LineFont
+    {
+        QString name;
+        double size = 0;
+        bool bold = false;
+        bool operator==(const LineFont&) const = default;
+    };
+    struct PreparedFont
+    {
+        LineFont settings;
+        qreal height = 0;
+        qreal ascent = 0;
+        qreal lineSpacing = 0;
+    };
+
     std::unique_ptr<QPrinter> m_printer;
     std::function<bool(QPrinter&)> m_askUser;
     QPainter m_painter;
     QString m_fontName = QStringLiteral("Arial");
     double m_fontSize = 10.0;
     bool m_bold = false;
+    std::optional<PreparedFont> m_lineFont;
+    qreal m_pageHeight = 0;
     qreal m_y = 0;
     bool m_failed = false;
 };

@@ -5,4 +5,6 @@ qt_add_resources(kerlanic_gui "shipped"
     BASE ${CMAKE_CURRENT_LIST_DIR}
     FILES
         ${CMAKE_CURRENT_LIST_DIR}/FXXXX_CP.txt
+        ${CMAKE_CURRENT_LIST_DIR}/Kerlanic.hlp
+        ${CMAKE_CURRENT_LIST_DIR}/Liste_DVF.txt
 )

@@ -1,8 +1,43 @@
 #include "texts/TextsMenu.h"
 
 #include "app/MainWindow.h"
+#include "app/SecondaryWindows.h"
+#include "platform/Platform.h"
+#include "texts/DfcfPage.h"
+#include "texts/DfcfWindow.h"
+#include "texts/RulesWindow.h"
+#include "ui_MainWindow.h"
 
 TextsMenu::TextsMenu(MainWindow& main)
     : QObject(&main)
     , m_main(main)
-{ }
+    , m_dfcfAddress(dfcfListUrl())
+{
+    Ui::Main& ui = main.ui();
+    connect(ui.Mnu_Regle_10Millions, &QAction::triggered, this, &TextsMenu::showRules10M);
+    connect(ui.Mnu_Reglement_DVF, &QAction::triggered, this, &TextsMenu::showRulesDvf);
+    connect(ui.Liste_DFCF, &QPushButton::clicked, this, &TextsMenu::showDfcfList);
+    ui.Mnu_Regle_10Millions->setEnabled(true);
+    ui.Mnu_Reglement_DVF->setEnabled(true);
+    ui.Liste_DFCF->setEnabled(true);
+}
+
+void TextsMenu::showRules10M()
+{
+    showSecondary(m_rules10M, [&] {
+        return new RulesWindow(RulesWindow::reglement10M(), m_main.context().platform.screen, &m_main);
+    });
+}
+
+void TextsMenu::showRulesDvf()
+{
+    showSecondary(m_rulesDvf, [&] {
+        return new RulesWindow(RulesWindow::reglementDvf(), m_main.context().platform.screen, &m_main);
+    });
+}
+
+void TextsMenu::showDfcfList()
+{
+    showSecondary(
+        m_dfcf, [&] { return new DfcfWindow(m_dfcfAddress, m_main.context().platform.screen, &m_main); });
+}

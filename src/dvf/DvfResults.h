@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The DVF award: which towns of the town list the log holds, and which of them are confirmed.
+// Only QSL status "4" (contact made and confirmed) counts for this award.
+//
+// A list line is taken when the log holds its postal code and the postal code's first two
+// characters differ from those of the line taken before it, so a town with several postal codes
+// (consecutive lines of one département) counts once, through the first of its codes that the
+// log holds.
+
+struct DvfTowns
+{
+    QStringList lines; // what the DVF window lists
+    int confirmed = 0;
+};
+
+// The DVF window: every town found, numbered, its list line cut or padded to 33 characters and
+// "*" when the first record of the log with that postal code is confirmed.
+DvfTowns townsFound(const QList<QByteArray>& townList, const QList<QByteArray>& log);
+
+// The printout keeps only confirmed records from the start, so a town is printed when any of its
+// postal codes is confirmed; its count can exceed the window's. Lines are numbered, the list
+// line follows whole.
+DvfTowns confirmedTowns(const QList<QByteArray>& townList, const QList<QByteArray>& log);
+
+// The town list window: each département once, by its first line, after one blank.
+QStringList townsToContact(const QList<QByteArray>& townList);
+
+// What the "Résultats" button tells for a number of confirmed towns: the class reached and what
+// is still missing.
+QString awardMessage(int confirmed);
+
+// Every line of the printed results: title with the callsign as stored and the date, header,
+// numbered towns, credit line.
+QStringList dvfPrintout(const QString& callsign, const QString& date, const DvfTowns& towns);
+
+// A town number as the DVF lists write it: right-aligned in five characters ("    7").
+QString townNumber(int n);

@@ -1,0 +1,48 @@
+#include "dvf/DvfWindow.h"
+
+#include "app/Fonts.h"
+#include "app/ProgramState.h"
+#include "app/SecondaryWindows.h"
+#include "app/ColumnHeads.h"
+#include "dvf/DvfResults.h"
+#include "dvf/TownList.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+#include "ui_DvfWindow.h"
+
+namespace {
+// Where the heads stand over a results line: "    7  45  45000 Orléans ... *".
+const QList<int> kHeadColumns {3, 7, 12, 17, 39};
+constexpr int kLineLength = 41;
+constexpr int kShownLines = 24;
+} // namespace
+
+DvfWindow::DvfWindow(AppContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_ui(std::make_unique<Ui::DVF>())
+    , m_context(context)
+{
+    m_ui->setupUi(this);
+    m_ui->Liste_DVF->setFont(listingFont(true));
+    m_ui->Label3->follow(m_ui->Liste_DVF, kHeadColumns);
+    fitListToLines(*m_ui->Liste_DVF, kLineLength, kShownLines);
+    connect(m_ui->Resultat, &QPushButton::clicked, this, &DvfWindow::showAward);
+
+    ProgramState& state = m_context.state;
+    const DvfSources sources = readTownListAndLog(state.appDir, state.stationLog(), state.Indicatif_Station);
+    const DvfTowns towns = townsFound(sources.towns, sources.log);
+    m_ui->Liste_DVF->addItems(towns.lines);
+    state.Nb_Villes_Confirmees = towns.confirmed;
+    m_problems = sources.problems.join(QStringLiteral("\r\n"));
+
+    resize(sizeHint());
+    placeCentred(*this, m_context.platform.screen);
+}
+
+DvfWindow::~DvfWindow() = default;
+
+void DvfWindow::showAward()
+{
+    // The count may come from a printout made since the window opened: the last one stands.
+    m_context.platform.messages.inform(awardMessage(m_context.state.Nb_Villes_Confirmees));
+}

@@ -1,0 +1,93 @@
+#include "reports/ListingWindow.h"
+
+#include "app/Fonts.h"
+#include "app/MainWindow.h"
+#include "app/ProgramState.h"
+#include "app/SecondaryWindows.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+#include "ui_ListingWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+struct Design
+{
+    const char* window;
+    const char* caption;
+    const char* list;
+    const char* title;
+    bool centred;
+    // 0-based character column of the lines under each word of the header.
+    QList<int> heads;
+};
+
+Design designOf(Selection selection)
+{
+    switch (selection) {
+    case Selection::Contacte:
+        return {"Aff_Contacte", "C.P.contactés", "Liste_CP_Contacte", "Liste des Codes Postaux contactés",
+            false, {1, 9, 15, 24, 37, 44, 54, 64, 73}};
+    case Selection::Confirme:
+        return {"Aff_Confirme", "C.P. confirmés", "Liste_CP_Confirme", "Liste des Codes Postaux confirmés",
+            true, {1, 9, 15, 24, 37, 44, 54, 64, 73}};
+    case Selection::NonConfirme:
+        break;
+    }
+    return {"Aff_Non_Confirme", "C.P. non confirmés", "Liste_CP_N_Confirme",
+        "Liste des Codes Postaux non confirmés", true, {1, 9, 15, 24, 37, 44, 54, 62}};
+}
+
+} // namespace
+
+ListingWindow::ListingWindow(MainWindow& main, Selection selection)
+    : QWidget(&main, Qt::Window)
+    , m_ui(std::make_unique<Ui::Aff_Liste>())
+{
+    m_ui->setupUi(this);
+    const Design design = designOf(selection);
+    const QString title = QString::fromUtf8(design.title);
+    setObjectName(QLatin1String(design.window));
+    setWindowTitle(QString::fromUtf8(design.caption));
+    m_ui->Label3->setText(title);
+    m_ui->Frame2->setTitle(title + QLatin1Char(' '));
+    m_ui->Label2->setText(windowHeader(selection));
+    m_ui->Liste->setObjectName(QLatin1String(design.list));
+    m_ui->Liste->setFont(listingFont());
+    m_ui->Label2->follow(m_ui->Liste, design.heads);
+
+    AppContext& context = main.context();
+    QString readError;
+    const QList<QByteArray> log = context.state.stationLog().readLines(&readError);
+    if (!readError.isEmpty())
+        context.platform.messages.inform(readError);
+    // The total line repeats the main window's total as it stands.
+    const QStringList lines = windowLines(selection, log, main.ui().Tot_Points->text());
+    m_ui->Liste->addItems(lines);
+
+    // All lines share one size, which the list takes from its last line (the total line, or the
+    // last record): that line is given the width of the longest, so that a narrow window scrolls
+    // instead of cutting lines short.
+    const QFontMetrics metrics(m_ui->Liste->font());
+    if (!lines.isEmpty()) {
+        qsizetype longest = 0;
+        for (const QString& line : lines)
+            longest = std::max(longest, line.size());
+        m_ui->Liste->item(m_ui->Liste->count() - 1)
+            ->setSizeHint(QSize(metrics.horizontalAdvance(QString(longest, QLatin1Char('0'))) + 8,
+                m_ui->Liste->sizeHintForRow(m_ui->Liste->count() - 1)));
+    }
+
+    // The window opens with room for a whole line with a 30-character town and for some
+    // twenty-five lines; the user may make it smaller and scroll.
+    m_ui->Liste->setMinimumSize(
+        metrics.horizontalAdvance(QLatin1Char('0')) * 106 + 24, metrics.lineSpacing() * 25);
+    resize(sizeHint());
+    m_ui->Liste->setMinimumSize(0, 0);
+    if (design.centred)
+        placeCentred(*this, context.platform.screen);
+}
+
+ListingWindow::~ListingWindow() = default;

@@ -1,0 +1,37 @@
+#include "reports/SummaryWindow.h"
+
+#include "app/MainWindow.h"
+#include "app/ProgramState.h"
+#include "app/SecondaryWindows.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+#include "reports/Summary.h"
+#include "ui_SummaryWindow.h"
+
+SummaryWindow::SummaryWindow(MainWindow& main)
+    : QWidget(&main, Qt::Window)
+    , m_ui(std::make_unique<Ui::Recapitulatif>())
+{
+    m_ui->setupUi(this);
+    const int boxWidth
+        = m_ui->NB_E_Quelvar->fontMetrics().horizontalAdvance(QStringLiteral("000000000.0")) + 16;
+    for (QLineEdit* box : {m_ui->Nb_C_Contacte, m_ui->Nb_C_Confirme, m_ui->Nb_D_Contacte, m_ui->Nb_D_Confirme,
+             m_ui->NB_E_DFCF, m_ui->NB_E_Quelvar})
+        box->setFixedWidth(boxWidth);
+    setFixedSize(sizeHint());
+    placeCentred(*this, main.context().platform.screen);
+
+    QString readError;
+    const QList<QByteArray> log = main.context().state.stationLog().readLines(&readError);
+    if (!readError.isEmpty())
+        main.context().platform.messages.inform(readError);
+    const Summary summary = summarise(log);
+    m_ui->Nb_C_Contacte->setText(summary.Nb_C_Contacte);
+    m_ui->Nb_C_Confirme->setText(summary.Nb_C_Confirme);
+    m_ui->Nb_D_Contacte->setText(summary.Nb_D_Contacte);
+    m_ui->Nb_D_Confirme->setText(summary.Nb_D_Confirme);
+    m_ui->NB_E_DFCF->setText(summary.NB_E_DFCF);
+    m_ui->NB_E_Quelvar->setText(summary.NB_E_Quelvar);
+}
+
+SummaryWindow::~SummaryWindow() = default;
