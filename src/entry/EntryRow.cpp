@@ -15,6 +15,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "postal/TownSuggestions.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -92,6 +93,9 @@ EntryRow::EntryRow(MainWindow& main)
     connect(ui.Liste_CP, &QListWidget::itemSelectionChanged, this, &EntryRow::listSelectionChanged);
     connect(ui.Liste_CP, &QListWidget::itemClicked, this, &EntryRow::listSelectionChanged);
     connect(&m_main, &MainWindow::stationChanged, this, &EntryRow::stationChanged);
+    // A new postal code's town waits with the communes of that code offered under it.
+    connect(this, &EntryRow::nouveauCodePostal, this,
+        [this](const QString& code) { offerTownsOfPostalCode(m_main.ui().Ville_A, code); });
     // The chain ends on the save button, a blocked code on the clear button: Enter presses them.
     ui.Valide_A->setAutoDefault(true);
     ui.Efface_A->setAutoDefault(true);
@@ -261,6 +265,8 @@ void EntryRow::enterPressed(EntryField field)
 void EntryRow::postalCodeEntered()
 {
     Ui::Main& ui = m_main.ui();
+    // The towns offered belong to the code that was new; whatever this code is, they go.
+    offerTownNames(ui.Ville_A, {});
     ui.Date_A->setEnabled(true);
     const QString code = ui.C_Postal_A->text();
     int result = 1;
@@ -362,6 +368,7 @@ void EntryRow::resetRow(bool keepTown)
     Ui::Main& ui = m_main.ui();
     ui.Valide_A->setText(QString());
     ui.Valide_A->setEnabled(false);
+    offerTownNames(ui.Ville_A, {});
     ui.Ville_A->clear();
     // After a save the town box keeps its state; a clear starts the row afresh.
     if (!keepTown)
@@ -394,6 +401,7 @@ void EntryRow::Modifie()
     }
     context.state.Modif_En_Cours = true;
     m_modifiedLine = context.state.Ligne_Choisie;
+    offerTownNames(m_main.ui().Ville_A, {});
     apply(start.fields);
     m_main.ui().Valide_A->setText(QStringLiteral("Enregistrer modifications"));
     waitFor(m_main.ui().Ville_A);

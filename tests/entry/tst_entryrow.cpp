@@ -4,6 +4,7 @@
 #include "app/FieldColour.h"
 #include "app/StationSettings.h"
 #include "entry/EntryRow.h"
+#include "postal/TownSuggestions.h"
 #include "reports/Listing.h"
 
 #include <QAction>
@@ -457,6 +458,17 @@ void TestEntryRow::newPostalCodeIsAnnounced()
     f.typeAndEnter("C_Postal_A", "45200");
     QCOMPARE(announced.count(), 1);
     QCOMPARE(announced.first().first().toString(), QStringLiteral("45200"));
+
+    // The communes of that code are offered under the town; they go with the next code.
+    QCOMPARE(offeredTownNames(f.edit("Ville_A")), (QStringList {"AMILLY", "MONTARGIS", "PAUCOURT"}));
+    QCOMPARE(f.text("Ville_A"), QString());
+    f.click("Efface_A");
+    QCOMPARE(offeredTownNames(f.edit("Ville_A")), QStringList {});
+    f.typeAndEnter("C_Postal_A", "45800");
+    QCOMPARE(offeredTownNames(f.edit("Ville_A")), (QStringList {"COMBLEUX", "SAINT-JEAN-DE-BRAYE"}));
+    f.edit("C_Postal_A")->setText("00000");
+    f.enter("C_Postal_A");
+    QCOMPARE(offeredTownNames(f.edit("Ville_A")), QStringList {});
 }
 
 void TestEntryRow::firstInstallationMessageOnEveryKey()
