@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "SampleLog.h"
 #include "TestFiles.h"
 #include "log/LogRewriter.h"
@@ -6,9 +7,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using TestFiles::logOf;
 using TestFiles::record;
@@ -258,14 +256,12 @@ void TestLogRewriter::fullDiskLeavesLogByteIdentical()
     const QByteArray oldLog = logOf(lines);
     TestFiles::write(path("F6ABC_CP.txt"), oldLog);
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit tight = old;
-    tight.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const RewriteResult result = Ajoute_Ligne(log(), kOrleans);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &old), 0);
+    RewriteResult result;
+    {
+        FullDisk full;
+        QVERIFY(full.isSet());
+        result = Ajoute_Ligne(log(), kOrleans);
+    }
 
     QVERIFY(!result.done);
     QVERIFY2(result.reason.startsWith(QString::fromUtf8("Écriture impossible")), qPrintable(result.reason));
