@@ -1,8 +1,11 @@
 // Measures the operations that read a whole log, on a log as large as a real one can get: every
 // French postal code several times over, plus DFCF records.
 
+#include "entry/ChosenLine.h"
+#include "entry/LookUp.h"
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
+#include "log/LogRewriter.h"
 #include "log/Points.h"
 #include "log/StationLog.h"
 #include "platform/QtPrinter.h"
@@ -88,6 +91,16 @@ int main(int argc, char* argv[])
             printReport(Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
         });
     }
+
+    // The road of one contact: look-up, then the rewrites of a save, a modification and a cancel.
+    measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log, ""); });
+    const QByteArray contact = "45999 12/03/06 F5XYZ        4 SSB    14 Mhz       OLIVET";
+    const QByteArray modified = "45999 12/03/06 F5XYZ        2 SSB    14 Mhz       OLIVET";
+    measure("Ajoute_Ligne + Remplace_Ligne + Supprime", 5, [&] {
+        Ajoute_Ligne(log, contact);
+        Remplace_Ligne(log, modified, chosenLineMatcher(listingLine(contact)));
+        Supprime_Ligne(log, chosenLineMatcher(listingLine(modified)));
+    });
 
     QListWidget list;
     list.setUniformItemSizes(true);

@@ -4,10 +4,12 @@
 #include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "app/QtPlatform.h"
+#include "app/SingleCopy.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -25,10 +27,18 @@ int runKerlanic(QApplication& app)
     ProgramState state;
     state.appDir = chooseAppDir(QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const QStringList notInstalled = installShippedFiles(state.appDir);
 
     QtPlatform qt;
     Platform platform = qt.platform();
+
+    // One copy at a time on a folder: a second one would rewrite the same logs.
+    QLockFile lock(appDirLockPath(state.appDir));
+    if (claimAppDir(lock) == AppDirClaim::HeldByAnotherCopy) {
+        platform.messages.inform(alreadyOpenMessage(state.appDir));
+        return 1;
+    }
+
+    const QStringList notInstalled = installShippedFiles(state.appDir);
     for (const QString& name : notInstalled)
         platform.messages.inform(QStringLiteral("Le fichier %1 n'a pas pu être créé dans le dossier %2.")
                                      .arg(name, QDir::toNativeSeparators(state.appDir)));

@@ -7,6 +7,7 @@
 #include "app/SecondaryWindows.h"
 #include "app/StationLists.h"
 #include "app/StationSettings.h"
+#include "app/StationWindow.h"
 #include "dvf/DvfMenu.h"
 #include "entry/EntryRow.h"
 #include "log/Points.h"
@@ -84,7 +85,7 @@ MainWindow::MainWindow(AppContext context, QWidget* parent)
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::showClock);
 
     // Each subsystem wires the controls it owns.
-    new EntryRow(*this);
+    m_entryRow = new EntryRow(*this);
     new ReportsMenu(*this);
     new DvfMenu(*this);
     new TextsMenu(*this);
@@ -178,6 +179,8 @@ void MainWindow::wireOwnActions()
     connect(m_ui->Mnu_Mode_Emploi, &QAction::triggered, this, &MainWindow::showManual);
     connect(m_ui->Recherche, &QPushButton::clicked, this, &MainWindow::startSearchProgram);
     connect(m_ui->Affiche_All, &QPushButton::clicked, this, &MainWindow::Liste_Tous);
+    connect(m_ui->Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::showStationWindow);
+    m_ui->Mnu_New_Indicatif->setEnabled(true);
     connect(m_ui->Liste_CP->horizontalScrollBar(), &QScrollBar::valueChanged, this,
         &MainWindow::alignListingHeads);
 }
@@ -261,6 +264,22 @@ void MainWindow::selectStationBandAndMode()
         m_ui->Bande_A->setEditText(QString());
     if (mode < 0)
         m_ui->Mode_A->setEditText(QString());
+}
+
+void MainWindow::showStationWindow()
+{
+    showSecondary(m_stationWindow, [this] { return new StationWindow(*this); });
+}
+
+void MainWindow::switchStation(const QString& callsign, const QString& postalCode)
+{
+    m_context.state.Indicatif_Station = callsign;
+    Q_EMIT stationChanged();
+    m_ui->I_Station->setText(displayCallsign(callsign));
+    m_ui->C_Station->setText(postalCode);
+    selectStationBandAndMode();
+    Liste_Dpt(postalCode.left(2));
+    refreshTotal();
 }
 
 void MainWindow::showListing(const Listing& listing)

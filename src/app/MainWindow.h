@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -10,7 +11,9 @@ namespace Ui {
 class Main;
 }
 struct Listing;
+class EntryRow;
 class QTimer;
+class StationWindow;
 
 // The main window: station banner, clock, entry row, listing and the menus that open every
 // other window. Each subsystem wires its own part of it (entry row, reports, DVF, texts).
@@ -37,6 +40,15 @@ public:
     void refreshTotal();
     // Selects in Bande_A and Mode_A the band and mode last used by the current station.
     void selectStationBandAndMode();
+    // Works from now on with the station set up in the Station window: banner, band and mode,
+    // listing of its own département, points total.
+    void switchStation(const QString& callsign, const QString& postalCode);
+
+    EntryRow& entryRow() { return *m_entryRow; }
+
+Q_SIGNALS:
+    // Another station's log is now in use.
+    void stationChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,8 +65,11 @@ private:
     void showAbout();
     void showManual();
     void startSearchProgram();
+    void showStationWindow();
 
     std::unique_ptr<Ui::Main> m_ui;
     AppContext m_context;
     QTimer* m_clockTimer = nullptr;
+    EntryRow* m_entryRow = nullptr;
+    QPointer<StationWindow> m_stationWindow;
 };

@@ -3,8 +3,10 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClockTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SingleCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationLists.h
     ${CMAKE_CURRENT_LIST_DIR}/StationSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StationSetup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
 )
 target_sources(kerlanic_gui PRIVATE
@@ -16,5 +18,7 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatform.h
     ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StationWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StationWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
 )

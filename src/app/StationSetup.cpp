@@ -1,0 +1,54 @@
+#include "app/StationSetup.h"
+
+#include "app/StationSettings.h"
+#include "log/Callsign.h"
+#include "log/StationLog.h"
+#include "platform/SettingsStore.h"
+
+std::optional<StationRefusal> refuseStation(const QString& callsign, const QString& postalCode)
+{
+    if (callsign.isEmpty())
+        return StationRefusal {QStringLiteral("Vous devez entrer un indicatif")};
+    if (callsign.size() > kMaxCallsignLength)
+        return StationRefusal {QStringLiteral("12 caracteres maximum pour l'indicatif")};
+    if (!isStoredCallsign(callsign))
+        return StationRefusal {
+            QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe _ "),
+            true};
+    if (postalCode.isEmpty())
+        return StationRefusal {QStringLiteral("Vous devez entrer un Code Postal")};
+    if (postalCode.size() != 5)
+        return StationRefusal {QStringLiteral("Le Code Postal doit comporter 5 chiffres")};
+    return std::nullopt;
+}
+
+StationSetup setUpStation(
+    const QString& appDir, SettingsStore& settings, const QString& callsign, const QString& postalCode)
+{
+    StationSetup setup;
+    const bool isNew = !StationLog(appDir, callsign).exists();
+    if (isNew) {
+        QString error;
+        if (!Nom_Fichier_Log(appDir, callsign, &error)) {
+            setup.error
+                = QStringLiteral("Le carnet %1 n'a pas pu être créé : %2.\r\nLa station n'a pas été changée.")
+                      .arg(StationLog::fileName(callsign), error);
+            return setup;
+        }
+    }
+
+    const QString section = StationSettings::stationSection(callsign);
+    settings.write(StationSettings::kGlobalSection, StationSettings::kIndicatifStation, callsign);
+    settings.write(section, StationSettings::kCPStation, postalCode);
+    if (isNew) {
+        settings.write(section, StationSettings::kBandeUtilisee, QStringLiteral("0"));
+        settings.write(section, StationSettings::kModeUtilise, QStringLiteral("0"));
+    }
+
+    // What the rest of the program will read from now on.
+    setup.callsign = StationSettings::storedCallsign(settings);
+    setup.postalCode = settings.read(StationSettings::stationSection(setup.callsign),
+        StationSettings::kCPStation, QStringLiteral("------"));
+    setup.done = true;
+    return setup;
+}

@@ -1,0 +1,101 @@
+#include "entry/LookUp.h"
+
+#include "log/Cp1252.h"
+#include "log/LogRecord.h"
+#include "log/StationLog.h"
+#include "reports/Listing.h"
+
+namespace {
+
+QByteArrayView firstTwo(QByteArrayView bytes)
+{
+    return bytes.first(std::min<qsizetype>(2, bytes.size()));
+}
+
+QString text(QByteArrayView line, LogField field)
+{
+    return Cp1252::decode(fieldBytes(line, field));
+}
+
+} // namespace
+
+LookUpOutcome Cherche_CP(
+    const QString& typedCode, const QList<QByteArray>& log, const QString& currentCallsign)
+{
+    LookUpOutcome outcome;
+    const QString code = typedCode.trimmed();
+    // The entry checks let only storable characters reach the look-up.
+    const QByteArray codeBytes = Cp1252::encode(code).value_or(QByteArray());
+    const QByteArrayView departement = firstTwo(codeBytes);
+
+    outcome.fields[EntryField::Ville_A] = QString();
+    QString callsign = currentCallsign; // Ind_A as the look-up leaves it
+    bool found = false;
+    bool contacted = false;
+
+    for (const QByteArray& line : log) {
+        const bool sameDepartement = firstTwo(line) == departement;
+        if (sameDepartement) {
+            outcome.lines << listingLine(line);
+            outcome.caption = QStringLiteral("Communes du Departement ") + Cp1252::decode(firstTwo(line));
+        }
+        if (fieldBytes(line, LogField::CodePostal) == codeBytes) {
+            found = true;
+            outcome.fields[EntryField::Ville_A] = text(line, LogField::Commune);
+            const QString date = text(line, LogField::DateQso).trimmed();
+            outcome.fields[EntryField::Date_A] = date;
+            if (!date.isEmpty()) {
+                callsign = text(line, LogField::Indicatif).trimmed();
+                outcome.fields[EntryField::Ind_A] = callsign;
+                outcome.fields[EntryField::Mode_A] = text(line, LogField::Mode).trimmed();
+                outcome.fields[EntryField::Bande_A] = text(line, LogField::Bande).trimmed();
+                outcome.fields[EntryField::DFCF_A] = text(line, LogField::RefDFCF);
+            }
+            const QByteArrayView status = fieldBytes(line, LogField::Etat_QSL);
+            const QString made = QStringLiteral("X");
+            if (status == "1" || status == "2" || status == "3" || status == "4") {
+                outcome.fields[EntryField::QSLE_A] = status == "2" || status == "4" ? made : QString();
+                outcome.fields[EntryField::QSLR_A] = status == "3" || status == "4" ? made : QString();
+            }
+            if (status == "0") {
+                outcome.status = kNouveauCanton;
+                outcome.saveCaption = QStringLiteral("Enregistrer Canton");
+            } else {
+                outcome.status
+                    = QStringLiteral("C.P. deja contacté avec ") + callsign + QStringLiteral(" le ") + date;
+            }
+            // A held code (status "0", no date) records a town without a contact.
+            if (status != "0" || !date.isEmpty())
+                contacted = true;
+        }
+        // The log is in postal-code order: past the found code's département there is nothing
+        // more to list.
+        if (found && !sameDepartement)
+            break;
+    }
+
+    if (!found) {
+        if (callsign.isEmpty()) {
+            outcome.status = kNouveauCodePostal;
+            outcome.saveCaption = QStringLiteral("Enregistrer C.P.");
+            outcome.message
+                = QStringLiteral("Le Code Postal ") + code + QStringLiteral(" n'a pas été contacté");
+            outcome.result = 1;
+        }
+    } else if (!contacted) {
+        outcome.result = 1;
+    }
+    return outcome;
+}
+
+LookUpOutcome Cherche_CP(const QString& code, const StationLog& log, const QString& currentCallsign)
+{
+    QString readError;
+    const QList<QByteArray> lines = log.readLines(&readError);
+    if (readError.isEmpty())
+        return Cherche_CP(code, lines, currentCallsign);
+    LookUpOutcome blocked;
+    blocked.fields[EntryField::Ville_A] = QString();
+    blocked.message = readError;
+    return blocked;
+}

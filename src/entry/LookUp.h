@@ -1,0 +1,47 @@
+#pragma once
+
+#include "entry/EntryFields.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class StationLog;
+
+// What the look-up of a postal code puts on the main window. It is computed from the log alone;
+// the entry row applies it to the widgets.
+struct LookUpOutcome
+{
+    // Liste_CP: every line of the postal code's département, as listing lines.
+    QStringList lines;
+    // L_Communes: untouched when the département has no line in the log.
+    std::optional<QString> caption;
+    // The boxes to fill; Ville_A is always emptied or filled.
+    EntryChanges fields;
+    // Status_A and the caption of Valide_A, when they change.
+    std::optional<QString> status;
+    std::optional<QString> saveCaption;
+    // The one message of the look-up, or empty.
+    QString message;
+    // 1 when the entry may go on, 0 when the postal code blocks it.
+    int result = 0;
+};
+
+inline const QString kNouveauCodePostal = QStringLiteral("Nouveau Code Postal");
+inline const QString kNouveauCanton = QStringLiteral("Nouveau Canton");
+
+// Looks a postal code up in the lines of a log. currentCallsign is what Ind_A holds before the
+// look-up: a postal code that is not in the log is announced as new only while Ind_A is empty.
+//
+// A code whose matching lines are all held codes (status "0", no date) is a "Nouveau Canton": the
+// entry goes on, with the town of the held line, wherever that line stands in the log. A code
+// with any other matching line has been contacted and blocks the entry; the boxes show the last
+// matching line.
+LookUpOutcome Cherche_CP(const QString& code, const QList<QByteArray>& log, const QString& currentCallsign);
+
+// The same on the log file. A log that exists but cannot be read blocks the entry with a message:
+// a code already contacted must never be taken for a new one.
+LookUpOutcome Cherche_CP(const QString& code, const StationLog& log, const QString& currentCallsign);

@@ -1,0 +1,99 @@
+#include "log/LogRewriter.h"
+
+#include "log/LogRecord.h"
+#include "log/SafeFileWriter.h"
+#include "log/StationLog.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+// The reasons come from the file layer as fragments ("écriture impossible (…)"); the user reads
+// them as a sentence of their own.
+QString sentence(QString reason)
+{
+    reason = reason.trimmed();
+    if (reason.isEmpty())
+        reason = QStringLiteral("erreur inconnue");
+    reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(u'.'))
+        reason += u'.';
+    return reason;
+}
+
+RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByteArray>&)>& change)
+{
+    // A log that exists but cannot be read must not be replaced by what little was read.
+    QString readError;
+    QList<QByteArray> lines = log.readLines(&readError);
+    if (!readError.isEmpty())
+        return {false, sentence(readError)};
+
+    change(lines);
+
+    qsizetype size = 0;
+    for (const QByteArray& line : std::as_const(lines))
+        size += line.size() + 2;
+    QByteArray contents;
+    contents.reserve(size);
+    for (const QByteArray& line : std::as_const(lines)) {
+        contents += line;
+        contents += "\r\n";
+    }
+
+    SafeFileWriter writer(log.path(), QDir(log.appDir()).filePath(StationLog::scratchFileName()));
+    if (writer.open() && writer.write(contents) && writer.commit())
+        return {true, {}};
+    return {false, sentence(writer.errorString())};
+}
+
+qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (isChosen(lines[i]))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
+{
+    const qint64 key = sortKey(record);
+    const auto greater = std::find_if(
+        lines.cbegin(), lines.cend(), [&](const QByteArray& line) { return sortKey(line) > key; });
+    return greater - lines.cbegin();
+}
+
+RewriteResult Ajoute_Ligne(const StationLog& log, const QByteArray& record)
+{
+    return rewrite(
+        log, [&](QList<QByteArray>& lines) { lines.insert(insertionIndex(lines, record), record); });
+}
+
+RewriteResult Remplace_Ligne(const StationLog& log, const QByteArray& record, const LineMatcher& isChosen)
+{
+    return rewrite(log, [&](QList<QByteArray>& lines) {
+        const qsizetype chosen = findChosen(lines, isChosen);
+        if (chosen >= 0
+            && fieldBytes(lines[chosen], LogField::CodePostal) == fieldBytes(record, LogField::CodePostal)) {
+            lines[chosen] = record;
+            return;
+        }
+        if (chosen >= 0)
+            lines.removeAt(chosen);
+        lines.insert(insertionIndex(lines, record), record);
+    });
+}
+
+RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen)
+{
+    return rewrite(log, [&](QList<QByteArray>& lines) {
+        const qsizetype chosen = findChosen(lines, isChosen);
+        if (chosen >= 0)
+            lines.removeAt(chosen);
+    });
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class StationLog;
+
+// The three changes a log ever sees. Each one reads the whole log, changes lines on the way and
+// writes the result through the scratch file "Temporaire.txt" of the program's folder, which
+// replaces the log in one step: the old log is never deleted first, and a failed write leaves
+// it byte for byte as it was. Lines that are only copied keep their exact bytes; every line is
+// written with CR LF.
+//
+// The log stays in ascending order of sortKey() (Corsica as 20xxx); lines of one key stand in
+// the order they were added.
+
+// What a rewrite did: done, or why the log was left as it was (a French sentence).
+struct RewriteResult
+{
+    bool done = false;
+    QString reason;
+};
+
+// Picks out one line of the log: the line the user chose in a listing.
+using LineMatcher = std::function<bool(QByteArrayView line)>;
+
+// Where a record goes among lines in order: before the first line whose key is greater than its
+// own, so that it comes after every line of the same key.
+qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record);
+
+// Adds a record at its place.
+RewriteResult Ajoute_Ligne(const StationLog& log, const QByteArray& record);
+
+// Puts a record in place of the first line isChosen picks. With the same postal code the record
+// keeps that line's place; with another one the line goes and the record takes its own place in
+// order. When no line is picked any more the record is simply added at its place. Other lines of
+// the same postal code (several "00000" reference records, a held code beside its contact) are
+// never touched.
+RewriteResult Remplace_Ligne(const StationLog& log, const QByteArray& record, const LineMatcher& isChosen);
+
+// Removes the first line isChosen picks, and only that one. When none is picked the log is
+// rewritten unchanged.
+RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen);
