@@ -180,7 +180,6 @@ void MainWindow::wireOwnActions()
     connect(m_ui->Recherche, &QPushButton::clicked, this, &MainWindow::startSearchProgram);
     connect(m_ui->Affiche_All, &QPushButton::clicked, this, &MainWindow::Liste_Tous);
     connect(m_ui->Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::showStationWindow);
-    m_ui->Mnu_New_Indicatif->setEnabled(true);
     connect(m_ui->Liste_CP->horizontalScrollBar(), &QScrollBar::valueChanged, this,
         &MainWindow::alignListingHeads);
 }

@@ -21,8 +21,6 @@ DvfMenu::DvfMenu(MainWindow& main)
     connect(ui.Mnu_Diplome, &QAction::triggered, this, &DvfMenu::showResults);
     connect(ui.Mnu_Liste_Villes, &QAction::triggered, this, &DvfMenu::showTowns);
     connect(ui.Mnu_Imp_Resultats, &QAction::triggered, this, &DvfMenu::printResults);
-    for (QAction* action : {ui.Mnu_Diplome, ui.Mnu_Liste_Villes, ui.Mnu_Imp_Resultats})
-        action->setEnabled(true);
 }
 
 void DvfMenu::showResults()

@@ -28,32 +28,6 @@
 
 namespace {
 
-// The normal colour of a box is its style's own, disabled boxes greyed as everywhere else.
-void paintWaiting(QWidget* box, bool waiting)
-{
-    if (waiting) {
-        markWaiting(box, true);
-        return;
-    }
-    QPalette palette = box->palette();
-    const QPalette normal = QApplication::palette(box);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, normal.color(group, QPalette::Base));
-    box->setPalette(palette);
-}
-
-// The save button waits in light green like a box; a button paints with the Button colour.
-void markButtonWaiting(QPushButton* button, bool waiting)
-{
-    paintWaiting(button, waiting);
-    QPalette palette = button->palette();
-    const QPalette normal = QApplication::palette(button);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(
-            group, QPalette::Button, waiting ? kWaitingColour : normal.color(group, QPalette::Button));
-    button->setPalette(palette);
-}
-
 // Position of the combo's text in its list, -1 when the text is not one of the list's entries.
 // The blanks that pad a mode or band loaded from the listing do not make it another entry.
 int listPosition(const QComboBox* combo)
@@ -99,8 +73,6 @@ EntryRow::EntryRow(MainWindow& main)
     // The chain ends on the save button, a blocked code on the clear button: Enter presses them.
     ui.Valide_A->setAutoDefault(true);
     ui.Efface_A->setAutoDefault(true);
-    ui.Modi_Saisie->setEnabled(true);
-    ui.Annule_Saisie->setEnabled(true);
 }
 
 QWidget* EntryRow::box(EntryField field) const
@@ -165,8 +137,8 @@ void EntryRow::apply(const EntryChanges& changes)
 void EntryRow::highlightOnly(QWidget* control)
 {
     for (EntryField field : kEntryChain)
-        paintWaiting(box(field), box(field) == control);
-    markButtonWaiting(m_main.ui().Valide_A, m_main.ui().Valide_A == control);
+        markWaiting(box(field), box(field) == control);
+    markWaiting(m_main.ui().Valide_A, m_main.ui().Valide_A == control);
 }
 
 void EntryRow::waitFor(QWidget* control)

@@ -31,11 +31,6 @@ ReportsMenu::ReportsMenu(MainWindow& main)
     connect(ui.Mnu_Enr_Contacte, &QAction::triggered, this, &ReportsMenu::Enregistre_Contacte);
     connect(ui.Mnu_Imp_Confirme, &QAction::triggered, this, &ReportsMenu::Imprime_Confirme);
     connect(ui.Mnu_Imp_Contacte, &QAction::triggered, this, &ReportsMenu::Imprime_Contacte);
-
-    ui.Affiche_Un->setEnabled(true);
-    for (QAction* entry : {ui.Mnu_Recap, ui.Mnu_C_Contacte, ui.Mnu_C_Confirme, ui.Mnu_non_confirme,
-             ui.Mnu_Enr_Confirme, ui.Mnu_Enr_Contacte, ui.Mnu_Imp_Confirme, ui.Mnu_Imp_Contacte})
-        entry->setEnabled(true);
 }
 
 void ReportsMenu::showListing(QPointer<ListingWindow>& slot, Selection selection)

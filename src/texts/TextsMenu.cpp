@@ -17,9 +17,6 @@ TextsMenu::TextsMenu(MainWindow& main)
     connect(ui.Mnu_Regle_10Millions, &QAction::triggered, this, &TextsMenu::showRules10M);
     connect(ui.Mnu_Reglement_DVF, &QAction::triggered, this, &TextsMenu::showRulesDvf);
     connect(ui.Liste_DFCF, &QPushButton::clicked, this, &TextsMenu::showDfcfList);
-    ui.Mnu_Regle_10Millions->setEnabled(true);
-    ui.Mnu_Reglement_DVF->setEnabled(true);
-    ui.Liste_DFCF->setEnabled(true);
 }
 
 void TextsMenu::showRules10M()

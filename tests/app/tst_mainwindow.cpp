@@ -248,6 +248,7 @@ void TestMainWindow::menusAndCaptions()
         auto* action = main.findChild<QAction*>(QLatin1String(name));
         QVERIFY2(action, name);
         QCOMPARE(action->text(), QString::fromUtf8(caption));
+        QVERIFY2(action->isEnabled(), name); // every entry is wired
     }
 
     const QList<QPair<const char*, const char*>> buttons {
@@ -259,8 +260,10 @@ void TestMainWindow::menusAndCaptions()
         {"Liste_DFCF", "Liste DFCF"},
         {"Efface_A", "Effacer saisie"},
     };
-    for (const auto& [name, caption] : buttons)
+    for (const auto& [name, caption] : buttons) {
         QCOMPARE(f.button(name)->text(), QString::fromUtf8(caption));
+        QVERIFY2(f.button(name)->isEnabled(), name);
+    }
     QCOMPARE(
         f.listing()->toolTip(), QStringLiteral("Cliquez sur une ligne pour editer ou annuler cette ligne"));
     QCOMPARE(f.button("Modi_Saisie")->toolTip(),
