@@ -1,6 +1,7 @@
 // Measures the operations that read a whole log, on a log as large as a real one can get: every
 // French postal code several times over, plus DFCF records.
 
+#include "BenchTools.h"
 #include "entry/ChosenLine.h"
 #include "entry/LookUp.h"
 #include "log/Cp1252.h"
@@ -23,7 +24,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -48,13 +48,6 @@ void measure(const char* what, int repeats, const std::function<void()>& operati
     for (int i = 0; i < repeats; ++i)
         operation();
     std::printf("%-42s %9.2f ms\n", what, double(timer.nsecsElapsed()) / 1e6 / repeats);
-}
-
-long peakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // status line redrawn as Qt redraws them). Each keystroke must be answered in well under 10 ms.
 // Run by hand: QT_QPA_PLATFORM=offscreen build/bench/postal_bench [repeats].
 
+#include "BenchTools.h"
 #include "codepostal/CodePostalWindow.h"
 #include "postal/PostalBase.h"
 
@@ -13,18 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/resource.h>
-
-namespace {
-
-long peakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
