@@ -155,6 +155,7 @@ void TestLogRewriter::failureLeavesTheLogByteIdentical_data()
         << int(Operation::Replace) << int(Failure::ScratchIsAFolder) << noScratch;
     QTest::newRow("delete, scratch file cannot be created")
         << int(Operation::Delete) << int(Failure::ScratchIsAFolder) << noScratch;
+    // The scratch file is written in part, then removed.
     QTest::newRow("add, full disk") << int(Operation::Add) << int(Failure::FullDisk)
                                     << QString::fromUtf8("Écriture impossible");
     // An unreadable log must not be replaced by a log made of the one new record.
@@ -168,11 +169,10 @@ void TestLogRewriter::failureLeavesTheLogByteIdentical()
     QFETCH(int, failure);
     QFETCH(QString, reason);
     // Larger than the full disk's room, and without a line end at the end: any rewrite would add one.
-    Lines lines;
-    for (int i = 0; i < 200; ++i)
-        lines << record(QByteArray::number(10000 + i * 100).constData(), "12/03/06", "F6ABC", '4', "SSB",
-            "14 Mhz", "", "SAINT REMY EN BOUZEMONT");
-    const QByteArray oldLog = logOf(lines) + kHeld;
+    QList<QByteArray> lines {kDfcf, kOrleans, kHeld};
+    while (lines.size() < 100)
+        lines << kParis;
+    const QByteArray oldLog = logOf(lines) + kParis;
     if (Failure(failure) == Failure::LogIsAFolder)
         QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
     else
@@ -185,9 +185,8 @@ void TestLogRewriter::failureLeavesTheLogByteIdentical()
         std::optional<FullDisk> full;
         if (Failure(failure) == Failure::FullDisk)
             QVERIFY(full.emplace().isSet());
-        result = run(Operation(operation), StationLog(m_dir.path(), "F6ABC"), kOrleans, lines[100]);
+        result = run(Operation(operation), StationLog(m_dir.path(), "F6ABC"), kParis, kOrleans);
     }
-
     QVERIFY(!result.done);
     QVERIFY2(result.reason.startsWith(QDir::toNativeSeparators(reason.replace("{dir}", m_dir.path())))
             && result.reason.endsWith(u'.'),
