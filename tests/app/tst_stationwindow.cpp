@@ -1,7 +1,6 @@
 #include "MainFixture.h"
 #include "SampleLog.h"
 #include "TestFiles.h"
-#include "app/FieldColour.h"
 #include "reports/Listing.h"
 
 #include <QAction>
@@ -10,12 +9,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 using TestFiles::logOf;
-using TestFiles::record;
 using namespace SampleLog;
 
 namespace {
@@ -72,48 +69,11 @@ class TestStationWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void portableCallsignGetsItsLog();
     void refusalsChangeNothing_data();
     void refusalsChangeNothing();
     void knownStationKeepsItsLogBandAndMode();
-    void missingTemplateGivesAnEmptyLog();
-    void logThatCannotBeCreatedChangesNothing();
+    void newLogWithoutRoomOrTemplate();
 };
-
-void TestStationWindow::portableCallsignGetsItsLog()
-{
-    StationFixture f;
-    f.startAndOpen();
-    QVERIFY(isMarkedWaiting(f.box("New_Indicatif")));
-    QCOMPARE(QApplication::focusWidget(), f.box("New_Indicatif"));
-    f.type("New_Indicatif", "fxxxx/p");
-    QCOMPARE(f.box("New_Indicatif")->text(), QStringLiteral("FXXXX_P"));
-    f.enter("New_Indicatif");
-    QVERIFY(!isMarkedWaiting(f.box("New_Indicatif")));
-    QVERIFY(isMarkedWaiting(f.box("New_CP")));
-    QCOMPARE(QApplication::focusWidget(), f.box("New_CP"));
-    f.type("New_CP", "45000");
-    f.enter("New_CP");
-    QVERIFY(!isMarkedWaiting(f.box("New_CP")));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Validation"));
-    f.validate();
-
-    QVERIFY(f.fake.messages.shown.isEmpty());
-    QCOMPARE(TestFiles::read(f.logPath("FXXXX_P")), kTemplate);
-    QCOMPARE(f.fake.settings.writes,
-        (QStringList {"Setup |Indicatif Station=FXXXX_P", "Setup FXXXX_P|CP Station=45000",
-            "Setup FXXXX_P|bande Utilisee=0", "Setup FXXXX_P|Mode Utilise=0"}));
-    QCOMPARE(f.state.Indicatif_Station, QStringLiteral("FXXXX_P"));
-    QCOMPARE(f.label("I_Station") + u' ' + f.label("C_Station"), QStringLiteral("FXXXX/P 45000"));
-    QCOMPARE(f.listedLines(), (QStringList {listingLine(kOrleans), listingLine(kOlivet)}));
-    QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("69516.3"));
-    QCOMPARE(f.combo("Bande_A")->currentText() + u' ' + f.combo("Mode_A")->currentText(),
-        QStringLiteral("1.8 Mhz SSB"));
-    QVERIFY(!f.window->isVisible());
-    // The postal-code box works normally now: no more first-installation message.
-    QTest::keyClicks(f.edit("C_Postal_A"), "4");
-    QVERIFY(f.fake.messages.shown.isEmpty());
-}
 
 void TestStationWindow::refusalsChangeNothing_data()
 {
@@ -176,31 +136,14 @@ void TestStationWindow::knownStationKeepsItsLogBandAndMode()
     QCOMPARE(f.listedLines(), QStringList {listingLine(kOlivet)});
 }
 
-void TestStationWindow::missingTemplateGivesAnEmptyLog()
-{
-    StationFixture f;
-    QVERIFY(QFile::remove(QDir(f.dir.path()).filePath("FXXXX_CP.txt")));
-    f.startAndOpen();
-    // Pasted in small letters, past the key filters: 12 characters pass, Corsica in capitals.
-    f.box("New_Indicatif")->setText("f1abcdefghij");
-    f.box("New_CP")->setText("2a004");
-    f.validate();
-    QVERIFY(f.fake.messages.shown.isEmpty());
-    QVERIFY(QFileInfo::exists(f.logPath("F1ABCDEFGHIJ")));
-    QCOMPARE(TestFiles::read(f.logPath("F1ABCDEFGHIJ")), QByteArray());
-    QCOMPARE(f.state.Indicatif_Station, QStringLiteral("F1ABCDEFGHIJ"));
-    QCOMPARE(f.label("C_Station"), QStringLiteral("2A004"));
-    QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("0.0"));
-}
-
-void TestStationWindow::logThatCannotBeCreatedChangesNothing()
+void TestStationWindow::newLogWithoutRoomOrTemplate()
 {
     StationFixture f;
     f.startAndOpen();
+    // No room for the new log: the station is not changed.
     QVERIFY(QDir(f.dir.path()).mkdir("Temporaire.txt"));
     f.setUp("f6abc", "45000");
     QVERIFY(QDir(f.dir.path()).rmdir("Temporaire.txt"));
-
     QCOMPARE(f.fake.messages.shown.size(), 1);
     const QString message = f.fake.messages.shown.first();
     QVERIFY2(message.startsWith(QString::fromUtf8("Le carnet F6ABC_CP.txt n'a pas pu être créé : impossible "
@@ -209,9 +152,20 @@ void TestStationWindow::logThatCannotBeCreatedChangesNothing()
         qPrintable(message));
     QVERIFY(!QFileInfo::exists(f.logPath("F6ABC")));
     QVERIFY(f.fake.settings.writes.isEmpty());
-    QCOMPARE(f.state.Indicatif_Station, QStringLiteral("FXXXX"));
-    QCOMPARE(f.label("I_Station"), QStringLiteral("FXXXX"));
+    QCOMPARE(f.state.Indicatif_Station + u' ' + f.label("I_Station"), QStringLiteral("FXXXX FXXXX"));
     QVERIFY(f.window->isVisible());
+
+    // No template: the new station gets an empty log. Pasted in small letters, past the key
+    // filters: 12 characters pass, Corsica in capitals.
+    QVERIFY(QFile::remove(QDir(f.dir.path()).filePath("FXXXX_CP.txt")));
+    f.box("New_Indicatif")->setText("f1abcdefghij");
+    f.box("New_CP")->setText("2a004");
+    f.validate();
+    QCOMPARE(f.fake.messages.shown.size(), 1);
+    QVERIFY(QFileInfo::exists(f.logPath("F1ABCDEFGHIJ")));
+    QCOMPARE(TestFiles::read(f.logPath("F1ABCDEFGHIJ")), QByteArray());
+    QCOMPARE(f.state.Indicatif_Station + u' ' + f.label("C_Station"), QStringLiteral("F1ABCDEFGHIJ 2A004"));
+    QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("0.0"));
 }
 
 QTEST_MAIN(TestStationWindow)

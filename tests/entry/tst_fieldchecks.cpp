@@ -60,57 +60,53 @@ void TestFieldChecks::checkOnEnter_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
+    using enum EntryField;
     const auto row = [](const char* name, EntryField field, const char* text, const char* message) {
         QTest::newRow(name) << int(field) << QString::fromUtf8(text) << QString::fromUtf8(message);
     };
-    row("postal code empty", EntryField::C_Postal_A, "", "Entrez un numéro de Code Postal");
-    row("postal code of 4", EntryField::C_Postal_A, "4500", "Format du Code Postal 5 chiffres");
-    row("postal code of 6", EntryField::C_Postal_A, "450000", "Format du Code Postal 5 chiffres");
-    row("postal code letters pass", EntryField::C_Postal_A, "ABCDE", "");
-    row("Corsica passes", EntryField::C_Postal_A, "2A004", "");
-    row("town empty", EntryField::Ville_A, "", "Entrez un nom de Commune");
-    row("town of 31", EntryField::Ville_A, "SAINT REMY EN BOUZEMONT SAINT G",
-        "Non de la Commune 30 chiffres maximum");
-    row("town of 30 with accents", EntryField::Ville_A, "SAINT RÉMY EN BOUZEMONT SAINT ", "");
-    row("reference empty passes", EntryField::DFCF_A, "", "");
-    row("reference of 4", EntryField::DFCF_A, "1234", "5 chiffres pour le N° du Chateau");
-    row("reference letters pass", EntryField::DFCF_A, "ABCDE", "");
-    row("date empty", EntryField::Date_A, "", "Entrez une date");
-    row("date of 7", EntryField::Date_A, "1/02/07", "Format de la date JJ/MM/AA");
-    row("date with hyphens", EntryField::Date_A, "01-02-07", "Le format date doit etre JJ/MM/AA");
-    row("date out of any calendar passes", EntryField::Date_A, "99/99/99", "");
-    row("date with a letter for a digit", EntryField::Date_A, "O1/02/07",
-        "Le format date doit etre JJ/MM/AA");
-    row("date with a four-digit year", EntryField::Date_A, "1/2/2007", "Le format date doit etre JJ/MM/AA");
-    row("date with a blank", EntryField::Date_A, "01/02/0 ", "Le format date doit etre JJ/MM/AA");
-    row("callsign empty", EntryField::Ind_A, "", "Entrez un indicatif");
-    row("callsign of 12 passes", EntryField::Ind_A, "F1ABCDEFGHIJ", "");
-    row("callsign of 13", EntryField::Ind_A, "F1ABCDEFGHIJK", "12 caracteres maxi pour l'indicatif");
-    row("mode empty", EntryField::Mode_A, "", "Entrez un Mode");
-    row("mode padded to 6 passes", EntryField::Mode_A, "SSB   ", "");
-    row("mode of 7", EntryField::Mode_A, "OLIVIA8", "6 caracteres maxi pour l'indicatif");
-    row("band empty", EntryField::Bande_A, "", "Entrez une Bande");
-    row("band of 7 passes", EntryField::Bande_A, "144 Mhz", "");
-    row("band of 8", EntryField::Bande_A, "1296 Mhz", "7 caracteres maxi pour la Bande");
-    row("contact mark empty", EntryField::QSLE_A, "", "Entrez un X pour valider");
-    row("contact mark XX", EntryField::QSLE_A, "XX", "1 caracteres maximum");
-    row("contact mark O", EntryField::QSLE_A, "O", "Caractere X seuleument");
-    row("contact mark pasted small x", EntryField::QSLE_A, "x", "Caractere X seuleument");
-    row("confirmation mark empty passes", EntryField::QSLR_A, "", "");
-    row("confirmation mark XX", EntryField::QSLR_A, "XX", "1 caracteres maximum");
-    row("confirmation mark N", EntryField::QSLR_A, "N", "Caractere X seuleument");
-    row("letter the log cannot hold", EntryField::Ville_A, "ŁÓDŹ",
+    row("postal code empty", C_Postal_A, "", "Entrez un numéro de Code Postal");
+    row("postal code of 4", C_Postal_A, "4500", "Format du Code Postal 5 chiffres");
+    row("postal code of 6", C_Postal_A, "450000", "Format du Code Postal 5 chiffres");
+    row("Corsica passes", C_Postal_A, "2A004", "");
+    row("town empty", Ville_A, "", "Entrez un nom de Commune");
+    row("town of 31", Ville_A, "SAINT REMY EN BOUZEMONT SAINT G", "Non de la Commune 30 chiffres maximum");
+    row("town of 30 with accents", Ville_A, "SAINT RÉMY EN BOUZEMONT SAINT ", "");
+    row("reference empty passes", DFCF_A, "", "");
+    row("reference of 4", DFCF_A, "1234", "5 chiffres pour le N° du Chateau");
+    row("reference letters pass", DFCF_A, "ABCDE", "");
+    row("date empty", Date_A, "", "Entrez une date");
+    row("date of 7", Date_A, "1/02/07", "Format de la date JJ/MM/AA");
+    row("date with hyphens", Date_A, "01-02-07", "Le format date doit etre JJ/MM/AA");
+    row("date out of any calendar passes", Date_A, "99/99/99", "");
+    row("date with a letter for a digit", Date_A, "O1/02/07", "Le format date doit etre JJ/MM/AA");
+    row("callsign empty", Ind_A, "", "Entrez un indicatif");
+    row("callsign of 12 passes", Ind_A, "F1ABCDEFGHIJ", "");
+    row("callsign of 13", Ind_A, "F1ABCDEFGHIJK", "12 caracteres maxi pour l'indicatif");
+    row("mode empty", Mode_A, "", "Entrez un Mode");
+    row("mode padded to 6 passes", Mode_A, "SSB   ", "");
+    row("mode of 7", Mode_A, "OLIVIA8", "6 caracteres maxi pour l'indicatif");
+    row("band empty", Bande_A, "", "Entrez une Bande");
+    row("band of 7 passes", Bande_A, "144 Mhz", "");
+    row("band of 8", Bande_A, "1296 Mhz", "7 caracteres maxi pour la Bande");
+    row("contact mark empty", QSLE_A, "", "Entrez un X pour valider");
+    row("contact mark XX", QSLE_A, "XX", "1 caracteres maximum");
+    row("contact mark O", QSLE_A, "O", "Caractere X seuleument");
+    row("contact mark pasted small x", QSLE_A, "x", "Caractere X seuleument");
+    row("confirmation mark empty passes", QSLR_A, "", "");
+    row("confirmation mark XX", QSLR_A, "XX", "1 caracteres maximum");
+    row("confirmation mark N", QSLR_A, "N", "Caractere X seuleument");
+    row("letter the log cannot hold", Ville_A, "ŁÓDŹ",
         "Le caractère « Ł » ne peut pas être enregistré dans le carnet.\r\n"
         "Corrigez le champ « Nom de la Commune ».");
-    row("emoji counts as one character", EntryField::Ind_A, "F6😀",
+    row("emoji counts as one character", Ind_A, "F6😀",
         "Le caractère « 😀 » ne peut pas être enregistré dans le carnet.\r\n"
         "Corrigez le champ « Indicatif ».");
-    row("letter with macron in the mode", EntryField::Mode_A, "ĀM",
+    row("letter with macron in the mode", Mode_A, "ĀM",
         "Le caractère « Ā » ne peut pas être enregistré dans le carnet.\r\nCorrigez le champ « Mode ».");
-    row("pasted tab", EntryField::Ville_A, "ORLEANS\tNORD",
+    row("pasted tab", Ville_A, "ORLEANS\tNORD",
         "Un caractère invisible ne peut pas être enregistré dans le carnet.\r\n"
         "Corrigez le champ « Nom de la Commune ».");
-    row("euro sign is in the code page", EntryField::Ville_A, "€URO", "");
+    row("euro sign is in the code page", Ville_A, "€URO", "");
 }
 
 void TestFieldChecks::checkOnEnter()

@@ -69,8 +69,7 @@ class TestLookUp : public QObject
 private Q_SLOTS:
     void outcome_data();
     void outcome();
-    void listsTheDepartementAsTheListingDoes();
-    void unreadableLogBlocksTheEntry();
+    void readsTheStationLog();
 };
 
 void TestLookUp::outcome_data()
@@ -114,7 +113,8 @@ void TestLookUp::outcome_data()
         + QString::fromUtf8("Ville_A=ORLÉANS LA SOURCE|Date_A=|status=Nouveau Canton|save=Enregistrer "
                             "Canton|result=1");
     row("held code followed by another département", log, "45100", "", held);
-    row("held code at the end of the log", {kDfcf, kOrleans, kHeld, kOlivet, kPithiviers}, "45100", "", held);
+    row("held code followed by its own département", {kDfcf, kOrleans, kHeld, kOlivet, kPithiviers}, "45100",
+        "", held);
     row("held code, callsign already typed", log, "45100", "F5XYZ", held);
     row("held code with its contact: blocked",
         {kHeld, record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}, "45100", "",
@@ -132,32 +132,23 @@ void TestLookUp::outcome()
     QCOMPARE(shown(Cherche_CP(code, log, callsign)), expected);
 }
 
-void TestLookUp::listsTheDepartementAsTheListingDoes()
+void TestLookUp::readsTheStationLog()
 {
     QTemporaryDir dir;
-    const QList<QByteArray> log {kBourg, kOrleans, kHeld, kParis};
-    TestFiles::write(QDir(dir.path()).filePath("F6ABC_CP.txt"), TestFiles::logOf(log));
-    const LookUpOutcome outcome = Cherche_CP("45200", StationLog(dir.path(), "F6ABC"), "");
-    QCOMPARE(outcome.lines,
-        QStringList({QString::fromUtf8(
-                         "   CP 45000 12/03/06  F1ABC         45123  SSB     14 Mhz    O      O   ORLÉANS"),
-            QStringLiteral("   CP 45100") + QString(50, u' ')
-                + QString::fromUtf8("N      N   ORLÉANS LA SOURCE")}));
-    QCOMPARE(outcome.result, 1);
-}
+    const StationLog log(dir.path(), "F6ABC");
+    TestFiles::write(log.path(), TestFiles::logOf({kBourg, kOrleans, kHeld, kParis}));
+    QCOMPARE(shown(Cherche_CP("45200", log, "")),
+        "listed=45000,45100|caption=Communes du Departement 45|" + newCode("45200"));
 
-void TestLookUp::unreadableLogBlocksTheEntry()
-{
     // A folder where the log should be: it exists but cannot be read, even by root.
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("F6ABC_CP.txt");
+    QVERIFY(QFile::remove(log.path()));
     QVERIFY(QDir(dir.path()).mkdir("F6ABC_CP.txt"));
-    const LookUpOutcome outcome = Cherche_CP("45000", StationLog(dir.path(), "F6ABC"), "");
-    QCOMPARE(outcome.result, 0);
-    QVERIFY2(outcome.message.startsWith(
-                 QString::fromUtf8("Le fichier ") + QDir::toNativeSeparators(path) + " ne peut pas être lu"),
+    const LookUpOutcome outcome = Cherche_CP("45000", log, "");
+    QVERIFY2(outcome.message.startsWith(QString::fromUtf8("Le fichier ")
+                 + QDir::toNativeSeparators(log.path()) + " ne peut pas être lu"),
         qPrintable(outcome.message));
     QVERIFY(!outcome.status);
+    QCOMPARE(outcome.result, 0);
 }
 
 QTEST_GUILESS_MAIN(TestLookUp)
