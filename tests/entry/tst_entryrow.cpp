@@ -368,15 +368,12 @@ void TestEntryRow::modeAndBandSettings_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("writes");
 
-    // One write per key, with the list position before the key's character goes in, then one for
-    // the Enter that passed.
+    // One write per key, with the list position before the key's character goes in (what is typed
+    // is never completed), then one for the Enter that passed.
     QTest::newRow("second mode chosen with the mouse") << "Mode_A" << 1 << "" << QStringList {"1"};
     QTest::newRow("mode typed, not in the list")
         << "Mode_A" << -1 << "olivia" << QStringList {"-1", "-1", "-1", "-1", "-1", "-1", "-1"};
     QTest::newRow("mode typed as in the list") << "Mode_A" << -1 << "fm" << QStringList {"-1", "-1", "2"};
-    QTest::newRow("no completion: what is typed stays") << "Mode_A" << -1 << "f" << QStringList {"-1", "-1"};
-    QTest::newRow("key after a choice") << "Mode_A" << 3 << "x" << QStringList {"3", "-1"};
-    QTest::newRow("band chosen") << "Bande_A" << 10 << "" << QStringList {"10"};
     QTest::newRow("band typed") << "Bande_A" << -1 << "2m" << QStringList {"-1", "-1", "-1"};
 }
 

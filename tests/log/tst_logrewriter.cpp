@@ -17,32 +17,22 @@ using namespace SampleLog;
 namespace {
 
 using Lines = QList<QByteArray>;
-enum class Operation { Add, Replace, Delete };
 enum class Failure { ScratchIsAFolder, FullDisk, LogIsAFolder };
 
-LineMatcher exactly(const QByteArray& chosen)
+// Adds the record when no line is chosen, deletes the chosen line when there is no record, and
+// replaces the chosen line with the record otherwise.
+RewriteResult run(const StationLog& log, const QByteArray& record, const QByteArray& chosen)
 {
-    return [chosen](QByteArrayView line) { return line == chosen; };
-}
-
-RewriteResult run(
-    Operation operation, const StationLog& log, const QByteArray& record, const QByteArray& chosen)
-{
-    switch (operation) {
-    case Operation::Add:
+    if (chosen.isEmpty())
         return Ajoute_Ligne(log, record);
-    case Operation::Replace:
-        return Remplace_Ligne(log, record, exactly(chosen));
-    case Operation::Delete:
-        return Supprime_Ligne(log, exactly(chosen));
-    }
-    return {};
+    const LineMatcher isChosen = [chosen](QByteArrayView line) { return line == chosen; };
+    return record.isEmpty() ? Supprime_Ligne(log, isChosen) : Remplace_Ligne(log, record, isChosen);
 }
 
-void row(const char* name, Operation operation, const Lines& before, const QByteArray& chosen,
-    const QByteArray& record, const Lines& after)
+void row(const char* name, const Lines& before, const QByteArray& chosen, const QByteArray& record,
+    const Lines& after)
 {
-    QTest::newRow(name) << int(operation) << logOf(before) << chosen << record << logOf(after);
+    QTest::newRow(name) << logOf(before) << chosen << record << logOf(after);
 }
 
 } // namespace
@@ -72,12 +62,10 @@ void TestLogRewriter::init()
 
 void TestLogRewriter::rewrite_data()
 {
-    QTest::addColumn<int>("operation");
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("chosen");
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QByteArray>("after");
-    using enum Operation;
 
     const QByteArray bastia = record("2B200", "01/01/10", "TK5AA", '4', "SSB", "14 Mhz", "", "BASTIA");
     const QByteArray dijon = record("21000", "01/01/10", "F5BBB", '4', "SSB", "14 Mhz", "", "DIJON");
@@ -86,49 +74,44 @@ void TestLogRewriter::rewrite_data()
     const QByteArray orleansCw = record("45000", "12/03/06", "F1ABC", '4', "CW", "7.0 Mhz", "", "ORLEANS");
     const QByteArray dfcfFixed = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45051", "");
 
-    row("add to an empty log", Add, {}, {}, kOrleans, {kOrleans});
-    row("add at the head", Add, {kBourg, kOrleans}, {}, kDfcf, {kDfcf, kBourg, kOrleans});
-    row("add after the lines of an equal key", Add, {kDfcf, kBourg}, {}, kDfcfOther,
-        {kDfcf, kDfcfOther, kBourg});
-    row("add at the end", Add, {kBourg, kOrleans}, {}, kParis, {kBourg, kOrleans, kParis});
-    row("add a contact after its held code", Add, {kHeld, kParis}, {}, source, {kHeld, source, kParis});
-    row("add Corsica as 20xxx", Add, {kBourg, kAjaccio, dijon}, {}, bastia,
-        {kBourg, kAjaccio, bastia, dijon});
+    row("add to an empty log", {}, {}, kOrleans, {kOrleans});
+    row("add at the head", {kBourg, kOrleans}, {}, kDfcf, {kDfcf, kBourg, kOrleans});
+    row("add after the lines of an equal key", {kDfcf, kBourg}, {}, kDfcfOther, {kDfcf, kDfcfOther, kBourg});
+    row("add at the end", {kBourg, kOrleans}, {}, kParis, {kBourg, kOrleans, kParis});
+    row("add a contact after its held code", {kHeld, kParis}, {}, source, {kHeld, source, kParis});
+    row("add Corsica as 20xxx", {kBourg, kAjaccio, dijon}, {}, bastia, {kBourg, kAjaccio, bastia, dijon});
     // Lines typed long ago (trailing blanks, bytes above 127, LF alone, no last line end) keep
     // their bytes; each comes back ended by CR LF.
     QTest::newRow("copied lines keep their bytes")
-        << int(Add)
         << QByteArray("01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \n"
                       "75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS")
         << QByteArray() << kOrleans
         << "01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \r\n" + kOrleans
             + "\r\n75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS\r\n";
 
-    row("replace keeps the place of an unchanged code", Replace, {kBourg, kOrleans, kParis}, kOrleans,
-        orleansCw, {kBourg, orleansCw, kParis});
-    row("replace the first of two 00000 lines", Replace, {kDfcf, kDfcfOther, kBourg}, kDfcf, dfcfFixed,
+    row("replace keeps the place of an unchanged code", {kBourg, kOrleans, kParis}, kOrleans, orleansCw,
+        {kBourg, orleansCw, kParis});
+    row("replace the first of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcf, dfcfFixed,
         {dfcfFixed, kDfcfOther, kBourg});
-    row("replace the second of two 00000 lines", Replace, {kDfcf, kDfcfOther, kBourg}, kDfcfOther, dfcfFixed,
+    row("replace the second of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcfOther, dfcfFixed,
         {kDfcf, dfcfFixed, kBourg});
-    row("replace a contact beside its held code", Replace, {kHeld, source, kParis}, source, sourceQsl,
+    row("replace a contact beside its held code", {kHeld, source, kParis}, source, sourceQsl,
         {kHeld, sourceQsl, kParis});
-    row("replace with a greater code moves on", Replace, {kBourg, kOrleans, kOlivet}, kOrleans, kParis,
+    row("replace with a greater code moves on", {kBourg, kOrleans, kOlivet}, kOrleans, kParis,
         {kBourg, kOlivet, kParis});
-    row("replace with a smaller code moves back", Replace, {kBourg, kOrleans, kParis}, kOrleans, kDfcf,
+    row("replace with a smaller code moves back", {kBourg, kOrleans, kParis}, kOrleans, kDfcf,
         {kDfcf, kBourg, kParis});
-    row("replace a line gone: inserted in order", Replace, {kBourg, kParis}, kOlivet, kOrleans,
+    row("replace a line gone: inserted in order", {kBourg, kParis}, kOlivet, kOrleans,
         {kBourg, kOrleans, kParis});
 
-    row("delete one of two 00000 lines", Delete, {kDfcf, kDfcfOther, kBourg}, kDfcfOther, {},
-        {kDfcf, kBourg});
-    row("delete a contact beside its held code", Delete, {kHeld, source}, source, {}, {kHeld});
-    row("delete the last line", Delete, {kBourg, kParis}, kParis, {}, {kBourg});
-    row("delete a line gone: unchanged", Delete, {kBourg, kParis}, kOrleans, {}, {kBourg, kParis});
+    row("delete one of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcfOther, {}, {kDfcf, kBourg});
+    row("delete a contact beside its held code", {kHeld, source}, source, {}, {kHeld});
+    row("delete the last line", {kBourg, kParis}, kParis, {}, {kBourg});
+    row("delete a line gone: unchanged", {kBourg, kParis}, kOrleans, {}, {kBourg, kParis});
 }
 
 void TestLogRewriter::rewrite()
 {
-    QFETCH(int, operation);
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, chosen);
     QFETCH(QByteArray, record);
@@ -136,7 +119,7 @@ void TestLogRewriter::rewrite()
     if (!before.isEmpty())
         TestFiles::write(path("F6ABC_CP.txt"), before);
 
-    const RewriteResult result = run(Operation(operation), StationLog(m_dir.path(), "F6ABC"), record, chosen);
+    const RewriteResult result = run(StationLog(m_dir.path(), "F6ABC"), record, chosen);
     QVERIFY2(result.done, qPrintable(result.reason));
     QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), after);
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
@@ -144,28 +127,28 @@ void TestLogRewriter::rewrite()
 
 void TestLogRewriter::failureLeavesTheLogByteIdentical_data()
 {
-    QTest::addColumn<int>("operation");
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QByteArray>("chosen");
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("reason"); // its beginning; {dir} stands for the program folder
 
     const QString noScratch = QString::fromUtf8("Impossible de créer le fichier {dir}/Temporaire.txt");
-    QTest::newRow("add, scratch file cannot be created")
-        << int(Operation::Add) << int(Failure::ScratchIsAFolder) << noScratch;
-    QTest::newRow("replace, scratch file cannot be created")
-        << int(Operation::Replace) << int(Failure::ScratchIsAFolder) << noScratch;
-    QTest::newRow("delete, scratch file cannot be created")
-        << int(Operation::Delete) << int(Failure::ScratchIsAFolder) << noScratch;
+    const int scratchIsAFolder = int(Failure::ScratchIsAFolder);
+    QTest::newRow("add, no scratch file") << kParis << QByteArray() << scratchIsAFolder << noScratch;
+    QTest::newRow("replace, no scratch file") << kParis << kOrleans << scratchIsAFolder << noScratch;
+    QTest::newRow("delete, no scratch file") << QByteArray() << kOrleans << scratchIsAFolder << noScratch;
     // The scratch file is written in part, then removed.
-    QTest::newRow("add, full disk") << int(Operation::Add) << int(Failure::FullDisk)
+    QTest::newRow("add, full disk") << kParis << QByteArray() << int(Failure::FullDisk)
                                     << QString::fromUtf8("Écriture impossible");
     // An unreadable log must not be replaced by a log made of the one new record.
-    QTest::newRow("add, log cannot be read") << int(Operation::Add) << int(Failure::LogIsAFolder)
+    QTest::newRow("add, log cannot be read") << kParis << QByteArray() << int(Failure::LogIsAFolder)
                                              << QStringLiteral("Le fichier {dir}/F6ABC_CP.txt ne peut pas");
 }
 
 void TestLogRewriter::failureLeavesTheLogByteIdentical()
 {
-    QFETCH(int, operation);
+    QFETCH(QByteArray, record);
+    QFETCH(QByteArray, chosen);
     QFETCH(int, failure);
     QFETCH(QString, reason);
     // Larger than the full disk's room, and without a line end at the end: any rewrite would add one.
@@ -185,7 +168,7 @@ void TestLogRewriter::failureLeavesTheLogByteIdentical()
         std::optional<FullDisk> full;
         if (Failure(failure) == Failure::FullDisk)
             QVERIFY(full.emplace().isSet());
-        result = run(Operation(operation), StationLog(m_dir.path(), "F6ABC"), kParis, kOrleans);
+        result = run(StationLog(m_dir.path(), "F6ABC"), record, chosen);
     }
     QVERIFY(!result.done);
     QVERIFY2(result.reason.startsWith(QDir::toNativeSeparators(reason.replace("{dir}", m_dir.path())))
