@@ -4,7 +4,6 @@
 #include "reports/Listing.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -26,31 +25,23 @@ struct StationFixture : MainFixture
     void startAndOpen()
     {
         start();
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
         fake.messages.shown.clear();
         fake.settings.writes.clear();
-        open();
-    }
-    void open()
-    {
         main->findChild<QAction*>("Mnu_New_Indicatif")->trigger();
         window = main->findChild<QWidget*>("Station");
         QVERIFY(window);
-        // The offscreen platform leaves activation to the test.
-        window->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), window);
     }
 
     QLineEdit* box(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
-    void type(const char* name, const QString& text) { QTest::keyClicks(box(name), text); }
-    void enter(const char* name) { QTest::keyClick(box(name), Qt::Key_Return); }
     void validate() { QTest::mouseClick(window->findChild<QPushButton*>("Validation"), Qt::LeftButton); }
+    // Types both boxes, each ended by Enter, then validates.
     void setUp(const QString& callsign, const QString& postalCode)
     {
-        type("New_Indicatif", callsign);
-        enter("New_Indicatif");
-        type("New_CP", postalCode);
-        enter("New_CP");
+        for (const auto& [name, text] :
+            {std::pair {"New_Indicatif", callsign}, std::pair {"New_CP", postalCode}}) {
+            QTest::keyClicks(box(name), text);
+            QTest::keyClick(box(name), Qt::Key_Return);
+        }
         validate();
     }
     QString label(const char* name) const { return main->findChild<QLabel*>(QLatin1String(name))->text(); }
