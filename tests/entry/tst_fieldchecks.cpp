@@ -25,15 +25,13 @@ EntryTexts contact(const QStringList& changes = {})
     return texts;
 }
 
-// What an operation puts in the boxes, one "Box=text" per box it changes.
-QStringList changesOf(const EntryChanges& changes)
+// What an operation puts in the boxes, in chain order, "~" for a box it leaves alone.
+QString boxesOf(const EntryChanges& changes)
 {
-    QStringList shown;
-    for (EntryField field : kEntryChain) {
-        if (changes[field])
-            shown << entryFieldName(field) + u'=' + *changes[field];
-    }
-    return shown;
+    QStringList boxes;
+    for (EntryField field : kEntryChain)
+        boxes << changes[field].value_or(QStringLiteral("~"));
+    return boxes.join(u'|');
 }
 
 } // namespace
@@ -160,50 +158,45 @@ void TestFieldChecks::modifyAndCancelTheChosenLine_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("refusal");
-    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QString>("boxes");
     QTest::addColumn<QString>("cancel"); // its refusal or its question
 
-    QTest::newRow("nothing chosen yet") << QString() << "Cliquez sur une ligne pour la modifier"
-                                        << QStringList {} << "Cliquez sur une ligne pour l'annuler";
+    const QString untouched = "~|~|~|~|~|~|~|~|~";
+    QTest::newRow("nothing chosen yet") << QString() << "Cliquez sur une ligne pour la modifier" << untouched
+                                        << "Cliquez sur une ligne pour l'annuler";
     QTest::newRow("held postal code")
         << listingLine("45100                       0                     ORLEANS LA SOURCE")
-        << QString::fromUtf8("Il n'y a pas de données a modifier") << QStringList {}
+        << QString::fromUtf8("Il n'y a pas de données a modifier") << untouched
         << QString::fromUtf8("Il n'y a pas de données a annuler");
-    QTest::newRow("confirmed only: both marks")
-        << listingLine("2A004 03/04/08 TK5XY        3 SSB    14 Mhz       AJACCIO") << QString()
-        << QStringList {"C_Postal_A=2A004", "Ville_A=AJACCIO", "DFCF_A=", "Date_A=03/04/08", "Ind_A=TK5XY",
-               "Mode_A=SSB   ", "Bande_A=14 Mhz ", "QSLE_A=X", "QSLR_A=X"}
-        << QString::fromUtf8("Voulez vous effacer le Code Postal N° 2A004 ?");
-    QTest::newRow("neither mark: contact mark set, confirmation emptied")
-        << listingLine("75001 05/05/09 F1ABCDEFGHIJ 1 PSK31  432 Mhz 75123PARIS 1ER") << QString()
-        << QStringList {"C_Postal_A=75001", "Ville_A=PARIS 1ER", "DFCF_A=75123", "Date_A=05/05/09",
-               "Ind_A=F1ABCDEFGHIJ", "Mode_A=PSK31 ", "Bande_A=432 Mhz", "QSLE_A=X", "QSLR_A="}
-        << QString::fromUtf8("Voulez vous effacer le Code Postal N° 75001 ?");
-    QTest::newRow("empty town") << listingLine("00000 12/03/06 F5XXX_P      2 CW     7.0 Mhz 45050")
-                                << QString()
-                                << QStringList {"C_Postal_A=00000", "Ville_A=", "DFCF_A=45050",
-                                       "Date_A=12/03/06", "Ind_A=F5XXX_P", "Mode_A=CW    ", "Bande_A=7.0 Mhz",
-                                       "QSLE_A=X", "QSLR_A="}
-                                << QString::fromUtf8("Voulez vous effacer le Code Postal N° 00000 ?");
+    const auto contact = [](const char* name, const QString& line, const char* boxes) {
+        QTest::newRow(name) << line << QString() << QString::fromUtf8(boxes)
+                            << QString::fromUtf8("Voulez vous effacer le Code Postal N° ") + line.mid(6, 5)
+                + " ?";
+    };
+    contact("confirmed only: both marks",
+        listingLine("2A004 03/04/08 TK5XY        3 SSB    14 Mhz       AJACCIO"),
+        "2A004|AJACCIO||03/04/08|TK5XY|SSB   |14 Mhz |X|X");
+    contact("neither mark: contact mark set, confirmation emptied",
+        listingLine("75001 05/05/09 F1ABCDEFGHIJ 1 PSK31  432 Mhz 75123PARIS 1ER"),
+        "75001|PARIS 1ER|75123|05/05/09|F1ABCDEFGHIJ|PSK31 |432 Mhz|X|");
+    contact("empty town", listingLine("00000 12/03/06 F5XXX_P      2 CW     7.0 Mhz 45050"),
+        "00000||45050|12/03/06|F5XXX_P|CW    |7.0 Mhz|X|");
     QString strangeFlags = listingLine("45000 12/03/06 F5XYZ        4 SSB    14 Mhz       ORLEANS");
     strangeFlags[61] = u'?';
     strangeFlags[68] = u'?';
-    QTest::newRow("flags that are not O or N leave the marks")
-        << strangeFlags << QString()
-        << QStringList {"C_Postal_A=45000", "Ville_A=ORLEANS", "DFCF_A=", "Date_A=12/03/06", "Ind_A=F5XYZ",
-               "Mode_A=SSB   ", "Bande_A=14 Mhz "}
-        << QString::fromUtf8("Voulez vous effacer le Code Postal N° 45000 ?");
+    contact("flags that are not O or N leave the marks", strangeFlags,
+        "45000|ORLEANS||12/03/06|F5XYZ|SSB   |14 Mhz |~|~");
 }
 
 void TestFieldChecks::modifyAndCancelTheChosenLine()
 {
     QFETCH(QString, line);
     QFETCH(QString, refusal);
-    QFETCH(QStringList, changes);
+    QFETCH(QString, boxes);
     QFETCH(QString, cancel);
     const ModificationStart start = startModification(line);
     QCOMPARE(start.refusal, refusal);
-    QCOMPARE(changesOf(start.fields), changes);
+    QCOMPARE(boxesOf(start.fields), boxes);
     const CancelStart cancelStart = startCancel(line);
     QCOMPARE(cancelStart.refusal + cancelStart.question, cancel);
 }
