@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "entry/LookUp.h"
 #include "log/StationLog.h"
-#include "reports/Listing.h"
 
 #include <QDir>
 #include <QFile>
