@@ -1,7 +1,7 @@
+#include "TestFiles.h"
 #include "app/SingleCopy.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -43,20 +43,14 @@ void TestSingleCopy::lockOfACrashedCopyIsTakenOver()
     const qint64 deadPid = ended.processId();
     QVERIFY(ended.waitForFinished());
 
-    // The lock file such a copy leaves behind when it crashes.
+    // The lock file such a copy leaves behind when it crashes: a real one, with its number.
     QByteArray contents;
     {
         QLockFile crashed(path);
         QVERIFY(crashed.tryLock(0));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        contents = file.readAll();
+        contents = TestFiles::read(path);
     }
-    contents = QByteArray::number(deadPid) + contents.mid(contents.indexOf('\n'));
-    QFile left(path);
-    QVERIFY(left.open(QIODevice::WriteOnly));
-    left.write(contents);
-    left.close();
+    TestFiles::write(path, QByteArray::number(deadPid) + contents.mid(contents.indexOf('\n')));
 
     QLockFile next(path);
     QCOMPARE(claimAppDir(next), AppDirClaim::Claimed);

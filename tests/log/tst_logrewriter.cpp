@@ -8,20 +8,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using TestFiles::logOf;
 using TestFiles::record;
 using namespace SampleLog;
 
 namespace {
 
-// A few lines of a real-looking log, in postal-code order.
+using Lines = QList<QByteArray>;
+enum class Failure { ScratchIsAFolder, FullDisk, LogIsAFolder };
 
-LineMatcher exactly(const QByteArray& chosen)
+// Adds the record when no line is chosen, deletes the chosen line when there is no record, and
+// replaces the chosen line with the record otherwise.
+RewriteResult run(const StationLog& log, const QByteArray& record, const QByteArray& chosen)
 {
-    return [chosen](QByteArrayView line) { return line == chosen; };
+    if (chosen.isEmpty())
+        return Ajoute_Ligne(log, record);
+    const LineMatcher isChosen = [chosen](QByteArrayView line) { return line == chosen; };
+    return record.isEmpty() ? Supprime_Ligne(log, isChosen) : Remplace_Ligne(log, record, isChosen);
 }
 
-enum class Operation { Add, Replace, Delete };
+void row(const char* name, const Lines& before, const QByteArray& chosen, const QByteArray& record,
+    const Lines& after)
+{
+    QTest::newRow(name) << logOf(before) << chosen << record << logOf(after);
+}
 
 } // namespace
 
@@ -31,22 +43,13 @@ class TestLogRewriter : public QObject
 
 private Q_SLOTS:
     void init();
-    void addKeepsPostalCodeOrder_data();
-    void addKeepsPostalCodeOrder();
-    void copiedLinesKeepTheirBytes();
-    void replaceTheChosenLine_data();
-    void replaceTheChosenLine();
-    void deleteTheChosenLineOnly_data();
-    void deleteTheChosenLineOnly();
-    void failedWriteLeavesLogByteIdentical_data();
-    void failedWriteLeavesLogByteIdentical();
-    void fullDiskLeavesLogByteIdentical();
-    void unreadableLogIsNotReplaced();
+    void rewrite_data();
+    void rewrite();
+    void failureLeavesTheLogByteIdentical_data();
+    void failureLeavesTheLogByteIdentical();
 
 private:
     QString path(const char* name) const { return QDir(m_dir.path()).filePath(QLatin1String(name)); }
-    StationLog log() const { return StationLog(m_dir.path(), "F6ABC"); }
-    RewriteResult run(Operation operation);
 
     QTemporaryDir m_dir;
 };
@@ -57,231 +60,127 @@ void TestLogRewriter::init()
     QFile::remove(path("F6ABC_CP.txt"));
 }
 
-void TestLogRewriter::addKeepsPostalCodeOrder_data()
+void TestLogRewriter::rewrite_data()
 {
-    QTest::addColumn<QList<QByteArray>>("before");
-    QTest::addColumn<QByteArray>("added");
-    QTest::addColumn<QList<QByteArray>>("after");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QByteArray>("after");
 
-    const QByteArray orleansAgain = record("45000", "14/07/09", "F8AAA", '2', "FM", "144 Mhz", "", "ORLEANS");
-    const QByteArray first = record("00100", "01/01/10", "F4AAA", '1', "SSB", "3.5 Mhz", "", "");
-    const QByteArray last = record("97400", "01/01/10", "FR4AA", '4', "SSB", "14 Mhz", "", "SAINT DENIS");
-    const QByteArray dfcf = record("00000", "01/01/10", "F4AAA", '4', "SSB", "14 Mhz", "18001", "");
     const QByteArray bastia = record("2B200", "01/01/10", "TK5AA", '4', "SSB", "14 Mhz", "", "BASTIA");
-    const QByteArray limoges = record("19000", "01/01/10", "F5AAA", '4', "SSB", "14 Mhz", "", "TULLE");
     const QByteArray dijon = record("21000", "01/01/10", "F5BBB", '4', "SSB", "14 Mhz", "", "DIJON");
+    const QByteArray source = record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE");
+    const QByteArray sourceQsl = record("45100", "02/02/10", "F6CCC", '4', "SSB", "14 Mhz", "", "LA SOURCE");
+    const QByteArray orleansCw = record("45000", "12/03/06", "F1ABC", '4', "CW", "7.0 Mhz", "", "ORLEANS");
+    const QByteArray dfcfFixed = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45051", "");
 
-    QTest::newRow("empty log") << QList<QByteArray> {} << kOrleans << QList<QByteArray> {kOrleans};
-    QTest::newRow("head: smallest key")
-        << QList<QByteArray> {kBourg, kOrleans} << first << QList<QByteArray> {first, kBourg, kOrleans};
-    QTest::newRow("middle, after the lines of an equal key") << QList<QByteArray> {kBourg, kOrleans, kHeld,
-        kParis} << orleansAgain << QList<QByteArray> {kBourg, kOrleans, orleansAgain, kHeld, kParis};
-    QTest::newRow("end: greatest key")
-        << QList<QByteArray> {kBourg, kParis} << last << QList<QByteArray> {kBourg, kParis, last};
-    QTest::newRow("reference record after the other 00000 lines") << QList<QByteArray> {
-        kDfcf, kDfcfOther, kBourg} << dfcf << QList<QByteArray> {kDfcf, kDfcfOther, dfcf, kBourg};
-    QTest::newRow("contact after its held postal code")
-        << QList<QByteArray> {kOrleans, kHeld, kParis}
-        << record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "ORLÉANS LA SOURCE")
-        << QList<QByteArray> {kOrleans, kHeld,
-               record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "ORLÉANS LA SOURCE"), kParis};
-    QTest::newRow("Corsica sorts as 20xxx") << QList<QByteArray> {kDfcf, kBourg, limoges, kAjaccio,
-        dijon} << bastia << QList<QByteArray> {kDfcf, kBourg, limoges, kAjaccio, bastia, dijon};
+    row("add to an empty log", {}, {}, kOrleans, {kOrleans});
+    row("add at the head", {kBourg, kOrleans}, {}, kDfcf, {kDfcf, kBourg, kOrleans});
+    row("add after the lines of an equal key", {kDfcf, kBourg}, {}, kDfcfOther, {kDfcf, kDfcfOther, kBourg});
+    row("add at the end", {kBourg, kOrleans}, {}, kParis, {kBourg, kOrleans, kParis});
+    row("add a contact after its held code", {kHeld, kParis}, {}, source, {kHeld, source, kParis});
+    row("add Corsica as 20xxx", {kBourg, kAjaccio, dijon}, {}, bastia, {kBourg, kAjaccio, bastia, dijon});
+    // Lines typed long ago (trailing blanks, bytes above 127, LF alone, no last line end) keep
+    // their bytes; each comes back ended by CR LF.
+    QTest::newRow("copied lines keep their bytes")
+        << QByteArray("01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \n"
+                      "75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS")
+        << QByteArray() << kOrleans
+        << "01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \r\n" + kOrleans
+            + "\r\n75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS\r\n";
+
+    row("replace keeps the place of an unchanged code", {kBourg, kOrleans, kParis}, kOrleans, orleansCw,
+        {kBourg, orleansCw, kParis});
+    row("replace the first of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcf, dfcfFixed,
+        {dfcfFixed, kDfcfOther, kBourg});
+    row("replace the second of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcfOther, dfcfFixed,
+        {kDfcf, dfcfFixed, kBourg});
+    row("replace a contact beside its held code", {kHeld, source, kParis}, source, sourceQsl,
+        {kHeld, sourceQsl, kParis});
+    row("replace with a greater code moves on", {kBourg, kOrleans, kOlivet}, kOrleans, kParis,
+        {kBourg, kOlivet, kParis});
+    row("replace with a smaller code moves back", {kBourg, kOrleans, kParis}, kOrleans, kDfcf,
+        {kDfcf, kBourg, kParis});
+    row("replace a line gone: inserted in order", {kBourg, kParis}, kOlivet, kOrleans,
+        {kBourg, kOrleans, kParis});
+
+    row("delete one of two 00000 lines", {kDfcf, kDfcfOther, kBourg}, kDfcfOther, {}, {kDfcf, kBourg});
+    row("delete a contact beside its held code", {kHeld, source}, source, {}, {kHeld});
+    row("delete the last line", {kBourg, kParis}, kParis, {}, {kBourg});
+    row("delete a line gone: unchanged", {kBourg, kParis}, kOrleans, {}, {kBourg, kParis});
 }
 
-void TestLogRewriter::addKeepsPostalCodeOrder()
+void TestLogRewriter::rewrite()
 {
-    QFETCH(QList<QByteArray>, before);
-    QFETCH(QByteArray, added);
-    QFETCH(QList<QByteArray>, after);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, record);
+    QFETCH(QByteArray, after);
     if (!before.isEmpty())
-        TestFiles::write(path("F6ABC_CP.txt"), logOf(before));
+        TestFiles::write(path("F6ABC_CP.txt"), before);
 
-    const RewriteResult result = Ajoute_Ligne(log(), added);
+    const RewriteResult result = run(StationLog(m_dir.path(), "F6ABC"), record, chosen);
     QVERIFY2(result.done, qPrintable(result.reason));
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), logOf(after));
+    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), after);
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
 }
 
-void TestLogRewriter::copiedLinesKeepTheirBytes()
+void TestLogRewriter::failureLeavesTheLogByteIdentical_data()
 {
-    // Lines typed long ago: trailing blanks, bytes above 127, a line end without CR, and a last
-    // line without line end. Every line comes back with its own bytes, each ended by CR LF.
-    const QByteArray oldLog = "00000 12/03/06 F5XXX_P      4 SSB    14 Mhz  45050\r\n"
-                              "01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \n"
-                              "75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS";
-    TestFiles::write(path("F6ABC_CP.txt"), oldLog);
-    QVERIFY(Ajoute_Ligne(log(), kOrleans).done);
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")),
-        QByteArray("00000 12/03/06 F5XXX_P      4 SSB    14 Mhz  45050\r\n"
-                   "01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \r\n")
-            + kOrleans
-            + "\r\n"
-              "75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS\r\n");
-}
-
-void TestLogRewriter::replaceTheChosenLine_data()
-{
-    QTest::addColumn<QList<QByteArray>>("before");
+    QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QByteArray>("chosen");
-    QTest::addColumn<QByteArray>("modified");
-    QTest::addColumn<QList<QByteArray>>("after");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("reason"); // its beginning; {dir} stands for the program folder
 
-    const QByteArray orleansConfirmed
-        = record("45000", "12/03/06", "F1ABC", '4', "CW", "7.0 Mhz", "", "ORLEANS");
-    QTest::newRow("same postal code: keeps its place") << QList<QByteArray> {kBourg, kOrleans,
-        kParis} << kOrleans << orleansConfirmed << QList<QByteArray> {kBourg, orleansConfirmed, kParis};
-
-    const QByteArray dfcfBFixed = record("00000", "20/05/07", "F6ZZZ", '4', "CW", "7.0 Mhz", "37002", "");
-    QTest::newRow("second of two 00000 lines: the first stays") << QList<QByteArray> {kDfcf, kDfcfOther,
-        kBourg} << kDfcfOther << dfcfBFixed << QList<QByteArray> {kDfcf, dfcfBFixed, kBourg};
-
-    const QByteArray dfcfAFixed = record("00000", "12/03/06", "F5XXX_P", '4', "SSB", "14 Mhz", "45051", "");
-    QTest::newRow("first of two 00000 lines: the second stays") << QList<QByteArray> {kDfcf, kDfcfOther,
-        kBourg} << kDfcf << dfcfAFixed << QList<QByteArray> {dfcfAFixed, kDfcfOther, kBourg};
-
-    const QByteArray sourceContact
-        = record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE");
-    const QByteArray sourceConfirmed
-        = record("45100", "02/02/10", "F6CCC", '4', "SSB", "14 Mhz", "", "LA SOURCE");
-    QTest::newRow("contact beside its held code: the held line stays")
-        << QList<QByteArray> {kHeld, sourceContact, kParis} << sourceContact << sourceConfirmed
-        << QList<QByteArray> {kHeld, sourceConfirmed, kParis};
-
-    const QByteArray movedToParis
-        = record("75002", "12/03/06", "F1ABC", '4', "SSB", "14 Mhz", "", "PARIS 2E");
-    QTest::newRow("postal code changed: leaves its place for its own") << QList<QByteArray> {kBourg, kOrleans,
-        kParis} << kOrleans << movedToParis << QList<QByteArray> {kBourg, kParis, movedToParis};
-
-    const QByteArray movedToHead = record("00100", "12/03/06", "F1ABC", '4', "SSB", "14 Mhz", "", "");
-    QTest::newRow("postal code changed to a smaller one") << QList<QByteArray> {kBourg, kOrleans,
-        kParis} << kOrleans << movedToHead << QList<QByteArray> {movedToHead, kBourg, kParis};
-
-    QTest::newRow("chosen line gone: inserted in order") << QList<QByteArray> {kBourg,
-        kParis} << kOrleans << orleansConfirmed << QList<QByteArray> {kBourg, orleansConfirmed, kParis};
+    const QString noScratch = QString::fromUtf8("Impossible de créer le fichier {dir}/Temporaire.txt");
+    const int scratchIsAFolder = int(Failure::ScratchIsAFolder);
+    QTest::newRow("add, no scratch file") << kParis << QByteArray() << scratchIsAFolder << noScratch;
+    QTest::newRow("replace, no scratch file") << kParis << kOrleans << scratchIsAFolder << noScratch;
+    QTest::newRow("delete, no scratch file") << QByteArray() << kOrleans << scratchIsAFolder << noScratch;
+    // The scratch file is written in part, then removed.
+    QTest::newRow("add, full disk") << kParis << QByteArray() << int(Failure::FullDisk)
+                                    << QString::fromUtf8("Écriture impossible");
+    // An unreadable log must not be replaced by a log made of the one new record.
+    QTest::newRow("add, log cannot be read") << kParis << QByteArray() << int(Failure::LogIsAFolder)
+                                             << QStringLiteral("Le fichier {dir}/F6ABC_CP.txt ne peut pas");
 }
 
-void TestLogRewriter::replaceTheChosenLine()
+void TestLogRewriter::failureLeavesTheLogByteIdentical()
 {
-    QFETCH(QList<QByteArray>, before);
+    QFETCH(QByteArray, record);
     QFETCH(QByteArray, chosen);
-    QFETCH(QByteArray, modified);
-    QFETCH(QList<QByteArray>, after);
-    TestFiles::write(path("F6ABC_CP.txt"), logOf(before));
-
-    const RewriteResult result = Remplace_Ligne(log(), modified, exactly(chosen));
-    QVERIFY2(result.done, qPrintable(result.reason));
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), logOf(after));
-    QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
-}
-
-void TestLogRewriter::deleteTheChosenLineOnly_data()
-{
-    QTest::addColumn<QList<QByteArray>>("before");
-    QTest::addColumn<QByteArray>("chosen");
-    QTest::addColumn<QList<QByteArray>>("after");
-
-    QTest::newRow("one of two 00000 lines")
-        << QList<QByteArray> {kDfcf, kDfcfOther, kBourg} << kDfcfOther << QList<QByteArray> {kDfcf, kBourg};
-    QTest::newRow("contact beside its held code")
-        << QList<QByteArray> {kHeld,
-               record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}
-        << record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")
-        << QList<QByteArray> {kHeld};
-    QTest::newRow("last line") << QList<QByteArray> {kBourg, kParis} << kParis << QList<QByteArray> {kBourg};
-    QTest::newRow("no longer in the log: unchanged")
-        << QList<QByteArray> {kBourg, kParis} << kOrleans << QList<QByteArray> {kBourg, kParis};
-}
-
-void TestLogRewriter::deleteTheChosenLineOnly()
-{
-    QFETCH(QList<QByteArray>, before);
-    QFETCH(QByteArray, chosen);
-    QFETCH(QList<QByteArray>, after);
-    TestFiles::write(path("F6ABC_CP.txt"), logOf(before));
-
-    const RewriteResult result = Supprime_Ligne(log(), exactly(chosen));
-    QVERIFY2(result.done, qPrintable(result.reason));
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), logOf(after));
-    QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
-}
-
-RewriteResult TestLogRewriter::run(Operation operation)
-{
-    switch (operation) {
-    case Operation::Add:
-        return Ajoute_Ligne(log(), kParis);
-    case Operation::Replace:
-        return Remplace_Ligne(log(), kParis, exactly(kOrleans));
-    case Operation::Delete:
-        return Supprime_Ligne(log(), exactly(kOrleans));
-    }
-    return {};
-}
-
-void TestLogRewriter::failedWriteLeavesLogByteIdentical_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::newRow("add") << int(Operation::Add);
-    QTest::newRow("replace") << int(Operation::Replace);
-    QTest::newRow("delete") << int(Operation::Delete);
-}
-
-void TestLogRewriter::failedWriteLeavesLogByteIdentical()
-{
-    QFETCH(int, operation);
-    // Without a line end at the end: any rewrite would add one.
-    const QByteArray oldLog = logOf({kDfcf, kOrleans}) + kHeld;
-    TestFiles::write(path("F6ABC_CP.txt"), oldLog);
-    // The scratch file cannot be created where a folder of that name stands.
-    QVERIFY(QDir(m_dir.path()).mkdir("Temporaire.txt"));
-
-    const RewriteResult result = run(Operation(operation));
-    QVERIFY(QDir(m_dir.path()).rmdir("Temporaire.txt"));
-    QVERIFY(!result.done);
-    QVERIFY2(result.reason.startsWith(QString::fromUtf8("Impossible de créer le fichier ")
-                 + QDir::toNativeSeparators(path("Temporaire.txt"))),
-        qPrintable(result.reason));
-    QVERIFY(result.reason.endsWith(u'.'));
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), oldLog);
-}
-
-void TestLogRewriter::fullDiskLeavesLogByteIdentical()
-{
-    // A log larger than the file size limit cannot be rewritten, as on a full disk.
-    QList<QByteArray> lines;
-    for (int i = 0; i < 200; ++i)
-        lines << record(QByteArray::number(10000 + i * 100).constData(), "12/03/06", "F6ABC", '4', "SSB",
-            "14 Mhz", "", "SAINT REMY EN BOUZEMONT");
-    const QByteArray oldLog = logOf(lines);
-    TestFiles::write(path("F6ABC_CP.txt"), oldLog);
+    QFETCH(int, failure);
+    QFETCH(QString, reason);
+    // Larger than the full disk's room, and without a line end at the end: any rewrite would add one.
+    QList<QByteArray> lines {kDfcf, kOrleans, kHeld};
+    while (lines.size() < 100)
+        lines << kParis;
+    const QByteArray oldLog = logOf(lines) + kParis;
+    if (Failure(failure) == Failure::LogIsAFolder)
+        QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
+    else
+        TestFiles::write(path("F6ABC_CP.txt"), oldLog);
+    if (Failure(failure) == Failure::ScratchIsAFolder)
+        QVERIFY(QDir(m_dir.path()).mkdir("Temporaire.txt"));
 
     RewriteResult result;
     {
-        FullDisk full;
-        QVERIFY(full.isSet());
-        result = Ajoute_Ligne(log(), kOrleans);
+        std::optional<FullDisk> full;
+        if (Failure(failure) == Failure::FullDisk)
+            QVERIFY(full.emplace().isSet());
+        result = run(StationLog(m_dir.path(), "F6ABC"), record, chosen);
     }
-
     QVERIFY(!result.done);
-    QVERIFY2(result.reason.startsWith(QString::fromUtf8("Écriture impossible")), qPrintable(result.reason));
-    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), oldLog);
-    QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
-}
-
-void TestLogRewriter::unreadableLogIsNotReplaced()
-{
-    // A folder stands where the log should be: it exists, cannot be read, and must not be replaced
-    // by a log made of the one new record.
-    QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
-    const RewriteResult result = Ajoute_Ligne(log(), kParis);
-    QVERIFY(!result.done);
-    QVERIFY2(result.reason.startsWith(QStringLiteral("Le fichier ")
-                 + QDir::toNativeSeparators(path("F6ABC_CP.txt")) + " ne peut pas"),
+    QVERIFY2(result.reason.startsWith(QDir::toNativeSeparators(reason.replace("{dir}", m_dir.path())))
+            && result.reason.endsWith(u'.'),
         qPrintable(result.reason));
-    QVERIFY(QFileInfo(path("F6ABC_CP.txt")).isDir());
+    if (Failure(failure) == Failure::ScratchIsAFolder)
+        QVERIFY(QDir(m_dir.path()).rmdir("Temporaire.txt"));
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
-    QVERIFY(QDir(m_dir.path()).rmdir("F6ABC_CP.txt"));
+    if (Failure(failure) == Failure::LogIsAFolder)
+        QVERIFY(QDir(m_dir.path()).rmdir("F6ABC_CP.txt"));
+    else
+        QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), oldLog);
 }
 
 QTEST_GUILESS_MAIN(TestLogRewriter)
