@@ -19,10 +19,10 @@ QList<QByteArray> townList(std::initializer_list<const char*> lines)
 }
 
 // "45000:4 45000:2": one log record per postal code and QSL status, in that order.
-QList<QByteArray> logged(const QByteArray& codesAndStatus)
+QList<QByteArray> logged(const QString& codesAndStatus)
 {
     QList<QByteArray> log;
-    for (const QByteArray& entry : codesAndStatus.split(' '))
+    for (const QByteArray& entry : codesAndStatus.toLatin1().split(' '))
         log << TestFiles::record(
             entry.left(5).constData(), "12/03/06", "F5ABC", entry.at(6), "SSB", "14 Mhz", "", "");
     return log;
@@ -39,38 +39,36 @@ private Q_SLOTS:
     void townsFoundAndConfirmed_data()
     {
         QTest::addColumn<QList<QByteArray>>("list");
-        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QString>("log");
         QTest::addColumn<QStringList>("window");
         QTest::addColumn<QStringList>("printout");
 
         const QList<QByteArray> twoTowns = townList({"45  45000 ORLÉANS", "56  56100 LORIENT"});
-        const QString shown = "    1  45  45000 ORLÉANS                ";
         const QList<QByteArray> marseille = townList({"13  13001 MARSEILLE", "13  13002 MARSEILLE"});
 
-        QTest::newRow("postal code logged three times: the first record decides, printed once")
-            << twoTowns << QByteArray("45000:4 45000:2 45000:4") << QStringList {shown + "*"}
-            << QStringList {"    1  45  45000 ORLÉANS"};
-        QTest::newRow("postal code confirmed by its second record only")
-            << twoTowns << QByteArray("45000:2 45000:4") << QStringList {shown}
-            << QStringList {"    1  45  45000 ORLÉANS"};
+        QTest::newRow("postal code logged twice: the first record decides, printed once")
+            << twoTowns << "45000:4 45000:2 56100:2 56100:4"
+            << QStringList {"    1  45  45000 ORLÉANS                *",
+                   "    2  56  56100 LORIENT                "}
+            << QStringList {"    1  45  45000 ORLÉANS", "    2  56  56100 LORIENT"};
         QTest::newRow("status 3 is not confirmed; a postal code not on the list matches no town")
-            << twoTowns << QByteArray("45000:3 56200:4") << QStringList {shown} << QStringList {};
+            << twoTowns << "45000:3 56200:4" << QStringList {"    1  45  45000 ORLÉANS                "}
+            << QStringList {};
         QTest::newRow("town with two postal codes, first 2 second 4")
-            << marseille << QByteArray("13001:2 13002:4")
-            << QStringList {"    1  13  13001 MARSEILLE              "}
+            << marseille << "13001:2 13002:4" << QStringList {"    1  13  13001 MARSEILLE              "}
             << QStringList {"    1  13  13002 MARSEILLE"};
         QTest::newRow("town with two postal codes, only the second logged")
-            << marseille << QByteArray("13002:4") << QStringList {"    1  13  13002 MARSEILLE              *"}
+            << marseille << "13002:4" << QStringList {"    1  13  13002 MARSEILLE              *"}
             << QStringList {"    1  13  13002 MARSEILLE"};
         QTest::newRow("consecutive towns sharing the first two characters")
             << townList({"45  45000 ORLEANS", "45  45200 MONTARGIS", "56  56100 LORIENT"})
-            << QByteArray("45000:2 45200:4 56100:4")
+            << "45000:2 45200:4 56100:4"
             << QStringList {"    1  45  45000 ORLEANS                ",
                    "    2  56  56100 LORIENT                *"}
             << QStringList {"    1  45  45200 MONTARGIS", "    2  56  56100 LORIENT"};
         QTest::newRow("same département again after another one")
             << townList({"45  45000 ORLEANS", "56  56100 LORIENT", "45  45200 MONTARGIS"})
-            << QByteArray("45000:4 45200:4 56100:4")
+            << "45000:4 45200:4 56100:4"
             << QStringList {"    1  45  45000 ORLEANS                *",
                    "    2  56  56100 LORIENT                *", "    3  45  45200 MONTARGIS              *"}
             << QStringList {
@@ -80,7 +78,7 @@ private Q_SLOTS:
         QTest::newRow("short, long and overseas lines")
             << townList({"01  01000 BOURG", "62  62000 ARRAS-SUR-LA-SCARPE-ET-ENVIRONS",
                    "971 97110 POINTE À PITRE"})
-            << QByteArray("01000:4 62000:4 97110:4")
+            << "01000:4 62000:4 97110:4"
             << QStringList {"    1  01  01000 BOURG                  *",
                    "    2  62  62000 ARRAS-SUR-LA-SCARPE-ET-*", "    3  971 97110 POINTE À PITRE         *"}
             << QStringList {"    1  01  01000 BOURG", "    2  62  62000 ARRAS-SUR-LA-SCARPE-ET-ENVIRONS",
@@ -90,7 +88,7 @@ private Q_SLOTS:
     void townsFoundAndConfirmed()
     {
         QFETCH(QList<QByteArray>, list);
-        QFETCH(QByteArray, log);
+        QFETCH(QString, log);
         QFETCH(QStringList, window);
         QFETCH(QStringList, printout);
         const DvfTowns found = townsFound(list, logged(log));
@@ -120,27 +118,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("confirmed");
         QTest::addColumn<QString>("message");
 
-        const auto bravo = [](const char* reached, int n, int missing, const char* next) -> QString {
+        const auto bravo = [](const QString& reached, int n, int missing, const QString& next) {
             return QString("      Bravo pour le diplôme %1\r\n                %2 villes confirmées\r\n"
                            "Encore  %3 villes pour le diplome %4")
-                .arg(reached)
-                .arg(n)
-                .arg(missing)
-                .arg(next);
+                .arg(reached, QString::number(n), QString::number(missing), next);
         };
-        QTest::newRow("0") << 0 << "Encore  10 QSO pour le diplome Classe III";
-        QTest::newRow("9") << 9 << "Encore  1 QSO pour le diplome Classe III";
-        QTest::newRow("10") << 10 << bravo("classe III", 10, 20, "Classe II");
-        QTest::newRow("29") << 29 << bravo("classe III", 29, 1, "Classe II");
-        QTest::newRow("30") << 30 << bravo("classe II", 30, 20, "Classe I");
-        QTest::newRow("49") << 49 << bravo("classe II", 49, 1, "Classe I");
-        QTest::newRow("50") << 50 << bravo("classe I", 50, 20, "Excellece");
-        QTest::newRow("69") << 69 << bravo("classe I", 69, 1, "Excellece");
-        QTest::newRow("70") << 70 << bravo("Excellence", 70, 20, "d'Honneur");
-        QTest::newRow("89") << 89 << bravo("Excellence", 89, 1, "d'Honneur");
-        QTest::newRow("90") << 90 << "Félicitations vous obtenez le diplôme d'honneur des villes Françaises";
-        QTest::newRow("102") << 102
-                             << "Félicitations vous obtenez le diplôme d'honneur des villes Françaises";
+        const QString honour = "Félicitations vous obtenez le diplôme d'honneur des villes Françaises";
+        const QList<QPair<int, QString>> rows {{0, "Encore  10 QSO pour le diplome Classe III"},
+            {9, "Encore  1 QSO pour le diplome Classe III"}, {10, bravo("classe III", 10, 20, "Classe II")},
+            {29, bravo("classe III", 29, 1, "Classe II")}, {30, bravo("classe II", 30, 20, "Classe I")},
+            {49, bravo("classe II", 49, 1, "Classe I")}, {50, bravo("classe I", 50, 20, "Excellece")},
+            {69, bravo("classe I", 69, 1, "Excellece")}, {70, bravo("Excellence", 70, 20, "d'Honneur")},
+            {89, bravo("Excellence", 89, 1, "d'Honneur")}, {90, honour}, {102, honour}};
+        for (const auto& [confirmed, message] : rows)
+            QTest::newRow(QByteArray::number(confirmed).constData()) << confirmed << message;
     }
 
     void awardMessage()
