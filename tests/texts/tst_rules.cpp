@@ -92,6 +92,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, entry);
         QFETCH(QString, name);
+        QFETCH(QStringList, items);
         MainFixture f;
         MainWindow& main = f.start();
         auto* action = main.findChild<QAction*>(entry);
@@ -101,12 +102,12 @@ private Q_SLOTS:
         QVERIFY(window && window->isVisible() && window->isWindow());
         QTEST(window->windowTitle(), "caption");
         QTEST(window->findChild<QLabel*>("Label1")->text(), "title");
-        QTEST(itemsOf(window), "items");
+        QCOMPARE(itemsOf(window), items);
 
         // Chosen again while open: brought forward, the text not doubled.
         action->trigger();
         QCOMPARE(main.findChild<QWidget*>(name), window.data());
-        QTEST(itemsOf(window), "items");
+        QCOMPARE(itemsOf(window), items);
 
         // Closed and opened again: a fresh window with the text once.
         window->close();
@@ -114,7 +115,7 @@ private Q_SLOTS:
         action->trigger();
         window = main.findChild<QWidget*>(name);
         QVERIFY(window);
-        QTEST(itemsOf(window), "items");
+        QCOMPARE(itemsOf(window), items);
     }
 };
 
