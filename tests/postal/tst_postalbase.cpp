@@ -39,7 +39,7 @@ private Q_SLOTS:
     void search_data();
     void search();
     void searchFindsEverySaintDenis();
-    void unreadableLinesAreSkipped();
+    void crLfReadAndUnreadableLinesSkipped();
 };
 
 void TestPostalBase::shippedBaseIsWholeAndEveryTownPassesTheTownCheck()
@@ -118,7 +118,6 @@ void TestPostalBase::search_data()
     static const char* const cases[][4] = {
         {"a whole postal code", "45000", "45000 Orléans", ""},
         {"a prefix", "451", "45100 Orléans|...", "^451"},
-        {"a département", "2", "...", "^2"},
         {"without accent", "orleans", "45000 Orléans|45100 Orléans", ""},
         {"capitals and accent", "ORLÉANS", "45000 Orléans|45100 Orléans", ""},
         {"hyphens as blanks", "saint jean de braye", "45800 Saint-Jean-de-Braye", ""},
@@ -183,21 +182,14 @@ void TestPostalBase::searchFindsEverySaintDenis()
     }
 }
 
-void TestPostalBase::unreadableLinesAreSkipped()
+void TestPostalBase::crLfReadAndUnreadableLinesSkipped()
 {
-    const PostalBase base = PostalBase::parse(QByteArray("# comment\n"
-                                                         "Orphan\t99999\n" // no département yet
-                                                         "D\t45\tLoiret\n"
-                                                         "Orléans\t45000 45100\r\n" // CR LF read too
-                                                         "Broken\t4500\n"
-                                                         "No tab 45000\n"
-                                                         "\t45200\n"
-                                                         "Montargis\t45200\n"));
-    QCOMPARE(base.rejectedLines(), 4);
-    QCOMPARE(rowsOf(base, base.search(u"45")),
-        (QStringList {"45000 Orléans", "45100 Orléans", "45200 Montargis"}));
-    QCOMPARE(base.departementOf(base.entry(0)).name, QStringLiteral("Loiret"));
-    QVERIFY(PostalBase::parse("").search(u"45").empty());
+    // A checkout may give the compiled-in base CR LF line ends. The first line comes before any
+    // département, the last two have a wrong postal code and no name.
+    const PostalBase base
+        = PostalBase::parse("X\t45300\r\nD\t45\tLoiret\r\nOrléans\t45000 45100\r\nY\t4500\r\n\t45200\r\n");
+    QCOMPARE(base.rejectedLines(), 3);
+    QCOMPARE(rowsOf(base, base.search(u"45")), (QStringList {"45000 Orléans", "45100 Orléans"}));
 }
 
 QTEST_GUILESS_MAIN(TestPostalBase)
