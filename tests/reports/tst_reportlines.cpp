@@ -41,11 +41,6 @@ QByteArray line(const char* code, char status, const char* dfcf = "")
     return record(code, "01/01/06", "F6AAA", status, "SSB", "14 Mhz", dfcf, "LOIRET");
 }
 
-QByteArray line(int code, char status)
-{
-    return line(QByteArray::number(code).constData(), status);
-}
-
 } // namespace
 
 class TestReportLines : public QObject
@@ -111,7 +106,7 @@ void TestReportLines::reports()
     TestFiles::write(path(fileName), "earlier report\r\n");
     const ReportSaving saving = saveReport(report, m_dir.path(), "F6ABC", kToday, total);
     QVERIFY(saving.saved);
-    QCOMPARE(saving.message, QString::fromUtf8("Le log a été enregistré sous le nom : ") + fileName);
+    QCOMPARE(saving.message, "Le log a été enregistré sous le nom : " + fileName);
     QCOMPARE(TestFiles::read(path(fileName)), TestFiles::read(dataFile("CP_" + tag + ".txt")));
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
 
@@ -149,22 +144,18 @@ void TestReportLines::fileNameOfTheNewYear()
 void TestReportLines::failedReportIsNotAnnouncedAsSaved_data()
 {
     QTest::addColumn<QString>("folder"); // a folder made where a file should go
-    QTest::addColumn<bool>("fullDisk");
-    QTest::addColumn<bool>("earlierReport");
+    QTest::addColumn<bool>("fullDisk"); // the disk fills up, with an earlier report of the day there
     // The message before and after the system's reason; <dir> stands for the program folder.
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
-    const QString notSaved
-        = QString::fromUtf8("Le compte rendu CP_Contacte_F6ABC_05_12_26.txt n'a pas été enregistré");
-    const QString noScratch
-        = notSaved + QString::fromUtf8(" : impossible de créer le fichier <dir>Temporaire.txt (");
-    QTest::newRow("scratch file blocked") << "Temporaire.txt" << false << false << noScratch << ").";
-    QTest::newRow("scratch file blocked, earlier report")
-        << "Temporaire.txt" << false << true << noScratch << ").";
-    QTest::newRow("full disk, earlier report")
-        << QString() << true << true << notSaved + QString::fromUtf8(" : écriture impossible (") << ").";
-    QTest::newRow("unreadable log") << "F6ABC_CP.txt" << false << false
-                                    << QString::fromUtf8("Le fichier <dir>F6ABC_CP.txt ne peut pas être lu (")
+    const QString notSaved = "Le compte rendu CP_Contacte_F6ABC_05_12_26.txt n'a pas été enregistré";
+    QTest::newRow("scratch file blocked")
+        << "Temporaire.txt" << false << notSaved + " : impossible de créer le fichier <dir>Temporaire.txt ("
+        << ").";
+    QTest::newRow("full disk") << QString() << true << notSaved + " : écriture impossible ("
+                               << ").";
+    QTest::newRow("unreadable log") << "F6ABC_CP.txt" << false
+                                    << "Le fichier <dir>F6ABC_CP.txt ne peut pas être lu ("
                                     << ").\r\n\r\n" + notSaved + ".";
 }
 
@@ -172,12 +163,11 @@ void TestReportLines::failedReportIsNotAnnouncedAsSaved()
 {
     QFETCH(QString, folder);
     QFETCH(bool, fullDisk);
-    QFETCH(bool, earlierReport);
     QFETCH(QString, start);
     QFETCH(QString, end);
     start.replace("<dir>", QDir::toNativeSeparators(m_dir.path() + "/"));
     const QString target = path("CP_Contacte_F6ABC_05_12_26.txt");
-    if (earlierReport)
+    if (fullDisk)
         TestFiles::write(target, "earlier report\r\n");
     if (!folder.isEmpty()) {
         QFile::remove(path(folder));
@@ -191,9 +181,8 @@ void TestReportLines::failedReportIsNotAnnouncedAsSaved()
     limit.reset();
     QVERIFY(!saving.saved);
     QVERIFY2(saving.message.startsWith(start) && saving.message.endsWith(end), qPrintable(saving.message));
-    QCOMPARE(QFileInfo::exists(target), earlierReport);
-    if (earlierReport)
-        QCOMPARE(TestFiles::read(target), QByteArray("earlier report\r\n"));
+    QCOMPARE(QFileInfo::exists(target), fullDisk);
+    QCOMPARE(TestFiles::read(target), QByteArray(fullDisk ? "earlier report\r\n" : ""));
 
     if (folder == "F6ABC_CP.txt") {
         // An unreadable log is not printed as a report without contacts either.
@@ -202,7 +191,7 @@ void TestReportLines::failedReportIsNotAnnouncedAsSaved()
         QCOMPARE(printReport(Report::Contacte, printer, m_dir.path(), "F6ABC", kToday, "1.0", &message),
             PrintOutcome::Failed);
         QVERIFY(message.startsWith(start));
-        QVERIFY(message.endsWith(QString::fromUtf8(").\r\n\r\nRien n'a été imprimé.")));
+        QVERIFY(message.endsWith(").\r\n\r\nRien n'a été imprimé."));
         QVERIFY(printer.events.isEmpty());
     }
     if (!folder.isEmpty())
@@ -239,7 +228,7 @@ void TestReportLines::summary_data()
         << QStringList {"1", "1", "0", "0", "2", "4505.0"};
     Log thirty;
     for (int i = 0; i < 30; ++i)
-        thirty << line(45000 + i, '4');
+        thirty << line(QByteArray::number(45000 + i).constData(), '4');
     // Only the first 25 score: 45000 to 45024.
     QTest::newRow("thirty confirmed lines of one département")
         << thirty << QStringList {"30", "30", "1", "1", "", "1125300.0"};
