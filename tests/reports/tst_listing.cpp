@@ -88,10 +88,6 @@ void TestListing::departement_data()
                         << " 12 Codes Postaux contactés dans le Département 45      "
                            "Contactés :  10   Confirmés :  5  "
                         << loiret;
-    QTest::newRow("none") << "99"
-                          << " 0 Codes Postaux contactés dans le Département 99      "
-                             "Contactés :  0   Confirmés :  0  "
-                          << QStringList {};
     // The two characters are compared exactly: 2A is neither 20 nor 2a.
     QTest::newRow("2A") << "2A" << QString() << QStringList {"2A004", "2A100"};
     QTest::newRow("2B") << "2B" << QString() << QStringList {"2B200"};
