@@ -46,18 +46,13 @@ class TestMainWindow : public QObject
 
 private Q_SLOTS:
     void startUpOnEmptySettings();
-    void storedBandAndMode_data();
-    void storedBandAndMode();
-    void portableCallsignShownAsStored();
-    void callsignThatCannotNameAFileFallsBack_data();
-    void callsignThatCannotNameAFileFallsBack();
+    void storedStation_data();
+    void storedStation();
     void totalAndListingOfTheStationLog();
     void missingLogIsAnEmptyLog();
     void menusAndCaptions();
     void entryFieldsAreBuddiesOfTheirHeads();
-    void historyAndAbout();
-    void manual();
-    void searchProgram();
+    void helpMenuAndSearchProgram();
     void quitClosesEveryWindow();
     void realMessageBoxSpeaksFrench();
 };
@@ -99,80 +94,35 @@ void TestMainWindow::startUpOnEmptySettings()
     QVERIFY(f.button("Valide_A")->text().isEmpty());
 }
 
-void TestMainWindow::storedBandAndMode_data()
+void TestMainWindow::storedStation_data()
 {
-    QTest::addColumn<QString>("band");
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("bandShown");
-    QTest::addColumn<QString>("modeShown");
-    QTest::newRow("144 Mhz, PSK31") << "10"
-                                    << "3"
-                                    << "144 Mhz"
-                                    << "PSK31";
-    QTest::newRow("last band") << "16"
-                               << "1"
-                               << "24 Ghz"
-                               << "CW";
-    QTest::newRow("typed texts: nothing selected") << "-1"
-                                                   << "-1"
-                                                   << ""
-                                                   << "";
-    QTest::newRow("out of the lists") << "17"
-                                      << "4"
-                                      << "1.8 Mhz"
-                                      << "SSB";
-    QTest::newRow("not numbers") << "abc"
-                                 << ""
-                                 << "1.8 Mhz"
-                                 << "SSB";
+    // stored callsign | band | mode || callsign used | band shown | mode shown
+    QTest::addColumn<QString>("row");
+    for (const char* row : {"F6ABC|10|3||F6ABC|144 Mhz|PSK31", "F6ABC|16|1||F6ABC|24 Ghz|CW",
+             "F6ABC|-1|-1||F6ABC||", "F6ABC|17|4||F6ABC|1.8 Mhz|SSB", "F6ABC|abc|||F6ABC|1.8 Mhz|SSB",
+             "FXXXX_P|0|0||FXXXX_P|1.8 Mhz|SSB",
+             // A setting that could not name a file is never used as one.
+             "../../etc/passwd|0|0||FXXXX|1.8 Mhz|SSB", "F6ABC/P|0|0||FXXXX|1.8 Mhz|SSB",
+             "f6abc|0|0||FXXXX|1.8 Mhz|SSB", "F1ABCDEFGHIJK|0|0||FXXXX|1.8 Mhz|SSB",
+             "|0|0||FXXXX|1.8 Mhz|SSB"})
+        QTest::newRow(row) << QString::fromUtf8(row);
 }
 
-void TestMainWindow::storedBandAndMode()
+void TestMainWindow::storedStation()
 {
-    QFETCH(QString, band);
-    QFETCH(QString, mode);
-    QFETCH(QString, bandShown);
-    QFETCH(QString, modeShown);
+    QFETCH(QString, row);
+    const QStringList v = row.split(u'|');
     MainFixture f;
-    f.setStation("F6ABC", "45000");
-    f.fake.settings.write(StationSettings::stationSection("F6ABC"), StationSettings::kBandeUtilisee, band);
-    f.fake.settings.write(StationSettings::stationSection("F6ABC"), StationSettings::kModeUtilise, mode);
-    f.start();
-    QCOMPARE(f.combo("Bande_A")->currentText(), bandShown);
-    QCOMPARE(f.combo("Mode_A")->currentText(), modeShown);
-    QVERIFY(f.fake.messages.shown.isEmpty());
-}
-
-void TestMainWindow::portableCallsignShownAsStored()
-{
-    MainFixture f;
-    f.setStation("FXXXX_P", "45000");
+    f.setStation(v[0], "45000");
+    f.fake.settings.write(StationSettings::stationSection(v[0]), StationSettings::kBandeUtilisee, v[1]);
+    f.fake.settings.write(StationSettings::stationSection(v[0]), StationSettings::kModeUtilise, v[2]);
     MainWindow& main = f.start();
-    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), QStringLiteral("FXXXX_P"));
-    QCOMPARE(main.findChild<QLabel*>("C_Station")->text(), QStringLiteral("45000"));
-    QVERIFY(f.fake.messages.shown.isEmpty()); // not the first installation
-    QCOMPARE(f.fake.settings.value("Setup FXXXX_P", "Revision"), QStringLiteral(" 1.1.0"));
-}
-
-void TestMainWindow::callsignThatCannotNameAFileFallsBack_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("path") << "../../etc/passwd";
-    QTest::newRow("slash") << "F6ABC/P";
-    QTest::newRow("small letters") << "f6abc";
-    QTest::newRow("13 characters") << "F1ABCDEFGHIJK";
-    QTest::newRow("empty") << "";
-}
-
-void TestMainWindow::callsignThatCannotNameAFileFallsBack()
-{
-    QFETCH(QString, stored);
-    MainFixture f;
-    f.setStation(stored, "45000");
-    MainWindow& main = f.start();
-    QCOMPARE(f.state.Indicatif_Station, QStringLiteral("FXXXX"));
-    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), QStringLiteral("FXXXX"));
-    QCOMPARE(f.state.stationLog().path(), QDir(f.dir.path()).filePath("FXXXX_CP.txt"));
+    QCOMPARE(f.state.Indicatif_Station, v[4]);
+    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), v[4]); // shown as stored, "_" kept
+    QCOMPARE(f.state.stationLog().path(), f.logPath(v[4]));
+    QCOMPARE(f.combo("Bande_A")->currentText(), v[5]);
+    QCOMPARE(f.combo("Mode_A")->currentText(), v[6]);
+    QCOMPARE(f.fake.messages.shown.size(), v[4] == "FXXXX" ? 1 : 0); // first installation only
 }
 
 void TestMainWindow::totalAndListingOfTheStationLog()
@@ -224,45 +174,29 @@ void TestMainWindow::menusAndCaptions()
         (QStringList {"Fichier", "Station", "Imprimer", "Enregistrer", "Afficher",
             QString::fromUtf8("Récapitulatif"), QString::fromUtf8("Règlement"), "DVF", "Aide"}));
 
-    const QList<QPair<const char*, const char*>> entries {
-        {"Mnu_Quitter", "Quitter"},
-        {"Mnu_New_Indicatif", "Nouvel Indicatif"},
-        {"Mnu_Imp_Contacte", "les Codes Postaux contactés"},
-        {"Mnu_Imp_Confirme", "les Codes Postauxs confirmés"},
-        {"Mnu_Enr_Contacte", "les Codes Postaux contactés"},
-        {"Mnu_Enr_Confirme", "Les Codes Postaux Confirmés"},
-        {"Mnu_C_Contacte", "les Codes Postaux contactes"},
-        {"Mnu_C_Confirme", "les Codes Postaux confirmés"},
-        {"Mnu_non_confirme", "les Codes Postaux non confirmés"},
-        {"Mnu_Recap", "Récapitulatif"},
-        {"Mnu_Regle_10Millions", "du diplôme 10 Millions"},
-        {"Mnu_Reglement_DVF", "Règlement du Diplôme des Villes Francaises"},
-        {"Mnu_Liste_Villes", "Liste des Villes du DVF"},
-        {"Mnu_Diplome", "Résultats du DVF"},
-        {"Mnu_Imp_Resultats", "Impression des résultats"},
-        {"Mnu_Historique", "Historique"},
-        {"Mnu_Mode_Emploi", "Mode d'emploi"},
-        {"Mnu_Apropos", "A propos"},
-    };
-    for (const auto& [name, caption] : entries) {
-        auto* action = main.findChild<QAction*>(QLatin1String(name));
-        QVERIFY2(action, name);
-        QCOMPARE(action->text(), QString::fromUtf8(caption));
-        QVERIFY2(action->isEnabled(), name); // every entry is wired
+    // Every entry and button carries its caption and is wired.
+    for (const char* row : {"Mnu_Quitter|Quitter", "Mnu_New_Indicatif|Nouvel Indicatif",
+             "Mnu_Imp_Contacte|les Codes Postaux contactés", "Mnu_Imp_Confirme|les Codes Postauxs confirmés",
+             "Mnu_Enr_Contacte|les Codes Postaux contactés", "Mnu_Enr_Confirme|Les Codes Postaux Confirmés",
+             "Mnu_C_Contacte|les Codes Postaux contactes", "Mnu_C_Confirme|les Codes Postaux confirmés",
+             "Mnu_non_confirme|les Codes Postaux non confirmés", "Mnu_Recap|Récapitulatif",
+             "Mnu_Regle_10Millions|du diplôme 10 Millions",
+             "Mnu_Reglement_DVF|Règlement du Diplôme des Villes Francaises",
+             "Mnu_Liste_Villes|Liste des Villes du DVF", "Mnu_Diplome|Résultats du DVF",
+             "Mnu_Imp_Resultats|Impression des résultats", "Mnu_Historique|Historique",
+             "Mnu_Mode_Emploi|Mode d'emploi", "Mnu_Apropos|A propos"}) {
+        const QStringList v = QString::fromUtf8(row).split(u'|');
+        auto* action = main.findChild<QAction*>(v[0]);
+        QVERIFY2(action && action->isEnabled(), row);
+        QCOMPARE(action->text(), v[1]);
     }
-
-    const QList<QPair<const char*, const char*>> buttons {
-        {"Affiche_Un", "Affiche N° de C P d'un Département"},
-        {"Affiche_All", " Affiche tous les   N° de C. P."},
-        {"Modi_Saisie", "Modifie une saisie"},
-        {"Annule_Saisie", "Annule une saisie"},
-        {"Recherche", "Recherche C.P. ou Commune"},
-        {"Liste_DFCF", "Liste DFCF"},
-        {"Efface_A", "Effacer saisie"},
-    };
-    for (const auto& [name, caption] : buttons) {
-        QCOMPARE(f.button(name)->text(), QString::fromUtf8(caption));
-        QVERIFY2(f.button(name)->isEnabled(), name);
+    for (const char* row :
+        {"Affiche_Un|Affiche N° de C P d'un Département", "Affiche_All| Affiche tous les   N° de C. P.",
+            "Modi_Saisie|Modifie une saisie", "Annule_Saisie|Annule une saisie",
+            "Recherche|Recherche C.P. ou Commune", "Liste_DFCF|Liste DFCF", "Efface_A|Effacer saisie"}) {
+        const QStringList v = QString::fromUtf8(row).split(u'|');
+        QVERIFY2(f.button(qPrintable(v[0]))->isEnabled(), row);
+        QCOMPARE(f.button(qPrintable(v[0]))->text(), v[1]);
     }
     QCOMPARE(
         f.listing()->toolTip(), QStringLiteral("Cliquez sur une ligne pour editer ou annuler cette ligne"));
@@ -277,84 +211,57 @@ void TestMainWindow::entryFieldsAreBuddiesOfTheirHeads()
 {
     MainFixture f;
     MainWindow& main = f.start();
-    const QList<QPair<const char*, const char*>> heads {
-        {"Label36", "C_Postal_A"},
-        {"Label6", "Ville_A"},
-        {"Label1", "DFCF_A"},
-        {"Date", "Date_A"},
-        {"Label8", "Ind_A"},
-        {"Label16", "Mode_A"},
-        {"Label26", "Bande_A"},
-        {"Label41", "QSLE_A"},
-        {"Label40", "QSLR_A"},
-    };
-    const QStringList texts {
-        "N° du C.P.", "Nom de la Commune", "N° DFCF", "Date", "Indicatif", "Mode", "QRG", "Cont", "Conf"};
-    for (int i = 0; i < heads.size(); ++i) {
-        auto* label = main.findChild<QLabel*>(QLatin1String(heads[i].first));
-        QVERIFY2(label, heads[i].first);
-        QCOMPARE(label->text(), QString(texts[i]));
-        QVERIFY2(label->buddy() && label->buddy()->objectName() == QLatin1String(heads[i].second),
-            heads[i].second);
+    for (const char* row : {"Label36|C_Postal_A|N° du C.P.", "Label6|Ville_A|Nom de la Commune",
+             "Label1|DFCF_A|N° DFCF", "Date|Date_A|Date", "Label8|Ind_A|Indicatif", "Label16|Mode_A|Mode",
+             "Label26|Bande_A|QRG", "Label41|QSLE_A|Cont", "Label40|QSLR_A|Conf"}) {
+        const QStringList v = QString::fromUtf8(row).split(u'|');
+        auto* label = main.findChild<QLabel*>(v[0]);
+        QVERIFY2(label && label->buddy(), row);
+        QCOMPARE(label->text(), v[2]);
+        QCOMPARE(label->buddy()->objectName(), v[1]);
     }
 }
 
-void TestMainWindow::historyAndAbout()
+void TestMainWindow::helpMenuAndSearchProgram()
 {
     MainFixture f;
     f.setStation("F6ABC", "45000");
     MainWindow& main = f.start();
+    const QString folder = QDir::toNativeSeparators(f.dir.path());
+    FakeMessages& shown = f.fake.messages;
+
     main.findChild<QAction*>("Mnu_Historique")->trigger();
-    main.findChild<QAction*>("Mnu_Apropos")->trigger();
-    QCOMPARE(f.fake.messages.shown.size(), 2);
-    const QStringList history = f.fake.messages.shown[0].split(QStringLiteral("\r\n"));
+    const QStringList history = shown.shown.takeLast().split(QStringLiteral("\r\n"));
     QCOMPARE(history.size(), 12);
     QCOMPARE(history.first(), QStringLiteral("V1.0.0   le 19/12/2005 creation"));
     QCOMPARE(history[4], QStringLiteral("V1.0.4   le 01/01/2006 Ajout gestion des dpt 2a et 2b"));
     QCOMPARE(history[10], QStringLiteral("V1.1.0   le 07/05/2008 Ajout acces liste DFCF "));
     QCOMPARE(history[11], QString());
-    QVERIFY(f.fake.messages.shown[1].startsWith(QStringLiteral("Kerlanic  Revision  1.1.0\r\n\r\n    ")));
-    QVERIFY(f.fake.messages.shown[1].size() > 40);
-}
+    main.findChild<QAction*>("Mnu_Apropos")->trigger();
+    QVERIFY(shown.shown.takeLast().startsWith(QStringLiteral("Kerlanic  Revision  1.1.0\r\n\r\n    Carnet")));
 
-void TestMainWindow::manual()
-{
-    MainFixture f;
-    f.setStation("F6ABC", "45000");
-    MainWindow& main = f.start();
+    // The manual and the search program, missing and then present.
     QAction* help = main.findChild<QAction*>("Mnu_Mode_Emploi");
-
     help->trigger();
-    QCOMPARE(f.fake.messages.shown,
-        QStringList {QString::fromUtf8("Le mode d'emploi Kerlanic.hlp est introuvable dans le dossier ")
-            + QDir::toNativeSeparators(f.dir.path()) + u'.'});
-    QVERIFY(f.fake.help.shown.isEmpty());
-
-    const QString file = QDir(f.dir.path()).filePath("Kerlanic.hlp");
-    TestFiles::write(file, "<html><body>Sommaire</body></html>");
-    help->trigger();
-    QCOMPARE(f.fake.help.shown, QStringList {file});
-}
-
-void TestMainWindow::searchProgram()
-{
-    MainFixture f;
-    f.setStation("F6ABC", "45000");
-    f.start();
     QTest::mouseClick(f.button("Recherche"), Qt::LeftButton);
-    QCOMPARE(f.fake.messages.shown,
-        QStringList {"Le programme de recherche CodePostal est introuvable dans le dossier "
-            + QDir::toNativeSeparators(f.dir.path()) + u'.'});
+    QCOMPARE(shown.shown,
+        (QStringList {"Le mode d'emploi Kerlanic.hlp est introuvable dans le dossier " + folder + u'.',
+            "Le programme de recherche CodePostal est introuvable dans le dossier " + folder + u'.'}));
+    QVERIFY(f.fake.help.shown.isEmpty() && f.fake.launcher.started.isEmpty());
 
+    const QString manual = QDir(f.dir.path()).filePath("Kerlanic.hlp");
     const QString program = QDir(f.dir.path()).filePath(searchProgramName());
+    TestFiles::write(manual, "<html><body>Sommaire</body></html>");
     TestFiles::write(program, "#!/bin/sh\n");
+    help->trigger();
     QTest::mouseClick(f.button("Recherche"), Qt::LeftButton);
+    QCOMPARE(f.fake.help.shown, QStringList {manual});
     QCOMPARE(f.fake.launcher.started, QStringList {program});
 
     f.fake.launcher.result = false;
     QTest::mouseClick(f.button("Recherche"), Qt::LeftButton);
-    QCOMPARE(f.fake.messages.shown.last(),
-        QString::fromUtf8("Le programme de recherche CodePostal n'a pas pu être lancé."));
+    QCOMPARE(
+        shown.shown.last(), QString::fromUtf8("Le programme de recherche CodePostal n'a pas pu être lancé."));
 }
 
 void TestMainWindow::quitClosesEveryWindow()
