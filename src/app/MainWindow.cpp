@@ -229,11 +229,11 @@ void MainWindow::startUp()
 
     // 11. The 10 Millions total.
     m_ui->Tot_Points->setText(QStringLiteral("0"));
+    // One read of the log gives the total and tells whether the log can be read at all.
     QString readError;
-    state.stationLog().readLines(&readError);
+    m_ui->Tot_Points->setText(Total_Points(state.stationLog().readLines(&readError)));
     if (!readError.isEmpty())
         m_context.platform.messages.inform(readError);
-    refreshTotal();
 
     // 12-13. The title carries the revision.
     setWindowTitle(QStringLiteral("  Kerlanic    Revision ") + kRevision);
