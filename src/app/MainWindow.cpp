@@ -300,6 +300,12 @@ void MainWindow::Liste_Tous()
     showListing(::Liste_Tous(m_context.state.stationLog()));
 }
 
+void MainWindow::showWrittenLog(const QList<QByteArray>& lines, const QString& dpt)
+{
+    showListing(::Liste_Dpt(lines, dpt));
+    m_ui->Tot_Points->setText(Total_Points(lines));
+}
+
 void MainWindow::refreshTotal()
 {
     m_ui->Tot_Points->setText(Total_Points(m_context.state.stationLog()));

@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -38,6 +40,8 @@ public:
     void Liste_Tous();
     // Tot_Points := the 10 Millions total of the log in use.
     void refreshTotal();
+    // Lists a département and shows the total of a log just written, without reading it again.
+    void showWrittenLog(const QList<QByteArray>& lines, const QString& dpt);
     // Selects in Bande_A and Mode_A the band and mode last used by the current station.
     void selectStationBandAndMode();
     // Works from now on with the station set up in the Station window: banner, band and mode,

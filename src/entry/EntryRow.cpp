@@ -302,7 +302,7 @@ void EntryRow::Valide()
         const QString logName = QFileInfo(log.path()).fileName();
         if (!record) {
             context.platform.messages.inform(notSavedMessage(
-                {false, QStringLiteral("Un champ ne tient pas dans sa colonne du carnet.")}, logName));
+                {false, QStringLiteral("Un champ ne tient pas dans sa colonne du carnet."), {}}, logName));
             return;
         }
         const RewriteResult written = state.Modif_En_Cours
@@ -313,10 +313,10 @@ void EntryRow::Valide()
             context.platform.messages.inform(notSavedMessage(written, logName));
             return;
         }
-        m_main.Liste_Dpt(Cp1252::decode(QByteArrayView(*record).first(2)));
+        m_main.showWrittenLog(written.lines, Cp1252::decode(QByteArrayView(*record).first(2)));
+    } else {
+        m_main.refreshTotal();
     }
-
-    m_main.refreshTotal();
 
     // The last listed line becomes the chosen one, as if the user had clicked it.
     if (const int count = ui.Liste_CP->count(); count > 0) {
@@ -396,8 +396,7 @@ void EntryRow::Annule()
         context.platform.messages.inform(notDeletedMessage(deleted, QFileInfo(log.path()).fileName()));
         return;
     }
-    m_main.Liste_Dpt(start.code.left(2));
-    m_main.refreshTotal();
+    m_main.showWrittenLog(deleted.lines, start.code.left(2));
 }
 
 void EntryRow::listSelectionChanged()

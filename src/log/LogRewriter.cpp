@@ -29,7 +29,7 @@ RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByt
     QString readError;
     QList<QByteArray> lines = log.readLines(&readError);
     if (!readError.isEmpty())
-        return {false, sentence(readError)};
+        return {false, sentence(readError), {}};
 
     change(lines);
 
@@ -45,8 +45,8 @@ RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByt
 
     SafeFileWriter writer(log.path(), QDir(log.appDir()).filePath(StationLog::scratchFileName()));
     if (writer.open() && writer.write(contents) && writer.commit())
-        return {true, {}};
-    return {false, sentence(writer.errorString())};
+        return {true, {}, std::move(lines)};
+    return {false, sentence(writer.errorString()), {}};
 }
 
 qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen)

@@ -23,6 +23,9 @@ struct RewriteResult
 {
     bool done = false;
     QString reason;
+    // The log as it now stands, when done: what the listing and the total are drawn from, so the
+    // file is not read again right after it was written.
+    QList<QByteArray> lines;
 };
 
 // Picks out one line of the log: the line the user chose in a listing.

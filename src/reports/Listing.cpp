@@ -64,12 +64,17 @@ QString listingLine(QByteArrayView record)
 
 Listing Liste_Dpt(const StationLog& log, const QString& dpt)
 {
+    return Liste_Dpt(log.readLines(), dpt);
+}
+
+Listing Liste_Dpt(const QList<QByteArray>& lines, const QString& dpt)
+{
     Listing listing;
     const QByteArray prefix = Cp1252::encode(dpt).value_or(QByteArray());
     qint64 contacted = 0;
     qint64 confirmed = 0;
     if (prefix.size() == 2) {
-        for (const QByteArray& line : log.readLines()) {
+        for (const QByteArray& line : lines) {
             if (!line.startsWith(prefix))
                 continue;
             listing.lines << listingLine(line);

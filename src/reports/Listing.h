@@ -30,5 +30,6 @@ struct Listing
 // The records of one département (its two characters exactly as they begin the postal codes:
 // "45", "2A"), with the counts of contacted and confirmed records in the caption.
 Listing Liste_Dpt(const StationLog& log, const QString& dpt);
+Listing Liste_Dpt(const QList<QByteArray>& lines, const QString& dpt);
 // Every record of the log.
 Listing Liste_Tous(const StationLog& log);

@@ -216,7 +216,7 @@ void TestFieldChecks::chosenLinePicksItsOwnLogLine()
 
 void TestFieldChecks::failureMessages()
 {
-    const RewriteResult failed {false, QStringLiteral("Écriture impossible (No space left on device).")};
+    const RewriteResult failed {false, QStringLiteral("Écriture impossible (No space left on device)."), {}};
     QCOMPARE(notSavedMessage(failed, "F6ABC_CP.txt"),
         QString::fromUtf8("Le contact n'a pas été enregistré.\r\n\r\nÉcriture impossible (No space left on "
                           "device).\r\nLe carnet F6ABC_CP.txt n'a pas été modifié."));
