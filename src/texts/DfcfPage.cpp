@@ -1,5 +1,7 @@
 #include "texts/DfcfPage.h"
 
+#include "log/Cp1252.h"
+
 #include <QStringDecoder>
 
 namespace {
@@ -44,8 +46,7 @@ QString decodePage(const QByteArray& body, const QByteArray& contentType)
         if (decoder.isValid())
             return decoder.decode(body);
     }
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.decode(body);
+    return Cp1252::decode(body);
 }
 
 QString dfcfLoadingHtml(const QUrl& url)
