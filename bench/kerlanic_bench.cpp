@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     }
 
     // The road of one contact: look-up, then the rewrites of a save, a modification and a cancel.
-    measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log, ""); });
+    measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log); });
     const QByteArray contact = "45999 12/03/06 F5XYZ        4 SSB    14 Mhz       OLIVET";
     const QByteArray modified = "45999 12/03/06 F5XYZ        2 SSB    14 Mhz       OLIVET";
     measure("Ajoute_Ligne + Remplace_Ligne + Supprime", 5, [&] {

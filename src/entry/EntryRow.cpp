@@ -240,42 +240,68 @@ void EntryRow::postalCodeEntered()
     // The towns offered belong to the code that was new; whatever this code is, they go.
     offerTownNames(ui.Ville_A, {});
     ui.Date_A->setEnabled(true);
+    if (lookUpPostalCode(false))
+        waitFor(ui.Ville_A);
+}
+
+bool EntryRow::lookUpPostalCode(bool fromSave)
+{
+    Ui::Main& ui = m_main.ui();
     const QString code = ui.C_Postal_A->text();
-    int result = 1;
-    bool isNew = false;
+    m_acceptedCode.clear();
     // "00000" stands for records that carry only a DFCF reference: there may be many, nothing
     // to look up.
-    if (code != QLatin1String("00000")) {
-        const LookUpOutcome outcome = Cherche_CP(code, m_main.context().state.stationLog(), ui.Ind_A->text());
-        applyLookUp(outcome);
-        result = outcome.result;
-        isNew = outcome.status == kNouveauCodePostal;
+    if (code == QLatin1String("00000")) {
+        m_acceptedCode = code;
+        return true;
     }
-    if (result == 1) {
-        waitFor(ui.Ville_A);
-        if (isNew)
-            Q_EMIT nouveauCodePostal(code.trimmed());
-        return;
+    const LookUpOutcome outcome = Cherche_CP(code, m_main.context().state.stationLog());
+    // A blocked code shows the contact that blocks it; an accepted one, looked up only because the
+    // save found it unchecked, leaves the contact typed for it as it is.
+    applyLookUp(outcome, outcome.result != 1 || !fromSave);
+    if (outcome.result != 1) {
+        blockEntry();
+        return false;
     }
-    // Already contacted: the user may only clear the entry or choose a listed line.
+    m_acceptedCode = code;
+    if (outcome.status == kNouveauCodePostal && !fromSave)
+        Q_EMIT nouveauCodePostal(code.trimmed());
+    return true;
+}
+
+void EntryRow::blockEntry()
+{
+    Ui::Main& ui = m_main.ui();
+    // Every box that leads on to the save goes, the save button first: a contact already in the log
+    // is never stored twice.
     highlightOnly(nullptr);
-    ui.Date_A->setEnabled(false);
-    ui.Ville_A->setEnabled(false);
-    ui.C_Postal_A->setEnabled(false);
+    ui.Valide_A->setEnabled(false);
+    for (EntryField field : kEntryChain)
+        box(field)->setEnabled(false);
     ui.Efface_A->setFocus();
 }
 
-void EntryRow::applyLookUp(const LookUpOutcome& outcome)
+bool EntryRow::postalCodeChecked() const
+{
+    const QString code = m_main.ui().C_Postal_A->text();
+    if (code == QLatin1String("00000") || code == m_acceptedCode)
+        return true;
+    return m_main.context().state.Modif_En_Cours && code == m_modifiedCode;
+}
+
+void EntryRow::applyLookUp(const LookUpOutcome& outcome, bool withFields)
 {
     Ui::Main& ui = m_main.ui();
     ui.Liste_CP->clear();
     ui.Liste_CP->addItems(outcome.lines);
     if (outcome.caption)
         ui.L_Communes->setTitle(*outcome.caption);
-    apply(outcome.fields);
+    if (withFields)
+        apply(outcome.fields);
     if (outcome.status)
         ui.Status_A->setText(*outcome.status);
-    if (outcome.saveCaption)
+    // A modification keeps its caption: the save replaces the chosen line whatever the code.
+    if (outcome.saveCaption && !m_main.context().state.Modif_En_Cours)
         ui.Valide_A->setText(*outcome.saveCaption);
     if (!outcome.message.isEmpty())
         m_main.context().platform.messages.inform(outcome.message);
@@ -295,6 +321,10 @@ void EntryRow::Valide()
         waitFor(box(refusal->field));
         return;
     }
+    // A code typed after the last look-up, without its Enter, may already be in the log: it is
+    // looked up now, and a code that blocks the entry is not saved.
+    if (!postalCodeChecked() && !lookUpPostalCode(true))
+        return;
 
     if (context.platform.messages.ask(kSaveQuestion)) {
         const std::optional<QByteArray> record = buildRecord(entry);
@@ -327,6 +357,7 @@ void EntryRow::Valide()
 
     state.Modif_En_Cours = false;
     m_modifiedLine.clear();
+    m_modifiedCode.clear();
     resetRow(true);
 }
 
@@ -359,7 +390,9 @@ void EntryRow::resetRow(bool keepTown)
     if (!keepTown) {
         m_main.context().state.Modif_En_Cours = false;
         m_modifiedLine.clear();
+        m_modifiedCode.clear();
     }
+    m_acceptedCode.clear();
     waitFor(ui.C_Postal_A);
 }
 
@@ -373,6 +406,7 @@ void EntryRow::Modifie()
     }
     context.state.Modif_En_Cours = true;
     m_modifiedLine = context.state.Ligne_Choisie;
+    m_modifiedCode = start.fields[EntryField::C_Postal_A].value_or(QString());
     offerTownNames(m_main.ui().Ville_A, {});
     apply(start.fields);
     m_main.ui().Valide_A->setText(QStringLiteral("Enregistrer modifications"));

@@ -43,7 +43,14 @@ private:
     bool keyPressed(EntryField field, QObject* target, QKeyEvent* key);
     void enterPressed(EntryField field);
     void postalCodeEntered();
-    void applyLookUp(const LookUpOutcome& outcome);
+    // Runs the look-up of the code in C_Postal_A and puts its outcome on the row; false when the
+    // code blocks the entry. From the save, the boxes the user typed keep their texts.
+    bool lookUpPostalCode(bool fromSave);
+    void applyLookUp(const LookUpOutcome& outcome, bool withFields);
+    // An already contacted code: only a clear or a listed line lead on from here.
+    void blockEntry();
+    // True when the save may store the code in C_Postal_A: a look-up accepted it, or it needs none.
+    bool postalCodeChecked() const;
     // Enables a box or the save button, makes it the one light-green control and gives it the focus.
     void waitFor(QWidget* control);
     // Light green on that control alone (none: every control takes the normal colour).
@@ -63,4 +70,8 @@ private:
     // The listing line a modification was started from: the save replaces that line, even if the
     // user clicks other lines in between.
     QString m_modifiedLine;
+    // The postal code of that line: a modification that keeps it needs no look-up.
+    QString m_modifiedCode;
+    // The code, as it stood in C_Postal_A, that the last look-up let through.
+    QString m_acceptedCode;
 };

@@ -19,8 +19,7 @@ QString text(QByteArrayView line, LogField field)
 
 } // namespace
 
-LookUpOutcome Cherche_CP(
-    const QString& typedCode, const QList<QByteArray>& log, const QString& currentCallsign)
+LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
 {
     LookUpOutcome outcome;
     const QString code = typedCode.trimmed();
@@ -29,7 +28,6 @@ LookUpOutcome Cherche_CP(
     const QByteArrayView departement = firstTwo(codeBytes);
 
     outcome.fields[EntryField::Ville_A] = QString();
-    QString callsign = currentCallsign; // Ind_A as the look-up leaves it
     bool found = false;
     bool contacted = false;
 
@@ -44,8 +42,8 @@ LookUpOutcome Cherche_CP(
             outcome.fields[EntryField::Ville_A] = text(line, LogField::Commune);
             const QString date = text(line, LogField::DateQso).trimmed();
             outcome.fields[EntryField::Date_A] = date;
+            const QString callsign = text(line, LogField::Indicatif).trimmed();
             if (!date.isEmpty()) {
-                callsign = text(line, LogField::Indicatif).trimmed();
                 outcome.fields[EntryField::Ind_A] = callsign;
                 outcome.fields[EntryField::Mode_A] = text(line, LogField::Mode).trimmed();
                 outcome.fields[EntryField::Bande_A] = text(line, LogField::Bande).trimmed();
@@ -75,27 +73,25 @@ LookUpOutcome Cherche_CP(
     }
 
     if (!found) {
-        if (callsign.isEmpty()) {
-            outcome.status = kNouveauCodePostal;
-            outcome.saveCaption = QStringLiteral("Enregistrer C.P.");
-            outcome.message
-                = QStringLiteral("Le Code Postal ") + code + QStringLiteral(" n'a pas été contacté");
-            outcome.result = 1;
-        }
+        outcome.status = kNouveauCodePostal;
+        outcome.saveCaption = QStringLiteral("Enregistrer C.P.");
+        outcome.message = QStringLiteral("Le Code Postal ") + code + QStringLiteral(" n'a pas été contacté");
+        outcome.result = 1;
     } else if (!contacted) {
         outcome.result = 1;
     }
     return outcome;
 }
 
-LookUpOutcome Cherche_CP(const QString& code, const StationLog& log, const QString& currentCallsign)
+LookUpOutcome Cherche_CP(const QString& code, const StationLog& log)
 {
     QString readError;
     const QList<QByteArray> lines = log.readLines(&readError);
     if (readError.isEmpty())
-        return Cherche_CP(code, lines, currentCallsign);
+        return Cherche_CP(code, lines);
     LookUpOutcome blocked;
     blocked.fields[EntryField::Ville_A] = QString();
+    blocked.status = QString();
     blocked.message = readError;
     return blocked;
 }

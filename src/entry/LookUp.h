@@ -33,15 +33,17 @@ struct LookUpOutcome
 inline const QString kNouveauCodePostal = QStringLiteral("Nouveau Code Postal");
 inline const QString kNouveauCanton = QStringLiteral("Nouveau Canton");
 
-// Looks a postal code up in the lines of a log. currentCallsign is what Ind_A holds before the
-// look-up: a postal code that is not in the log is announced as new only while Ind_A is empty.
+// Looks a postal code up in the lines of a log. A postal code that is not in the log is announced
+// as new, whatever the boxes already hold: a user who typed the callsign first and then corrected
+// the code must not be blocked without a word. The status line always speaks of the code looked up.
 //
 // A code whose matching lines are all held codes (status "0", no date) is a "Nouveau Canton": the
 // entry goes on, with the town of the held line, wherever that line stands in the log. A code
 // with any other matching line has been contacted and blocks the entry; the boxes show the last
 // matching line.
-LookUpOutcome Cherche_CP(const QString& code, const QList<QByteArray>& log, const QString& currentCallsign);
+LookUpOutcome Cherche_CP(const QString& code, const QList<QByteArray>& log);
 
 // The same on the log file. A log that exists but cannot be read blocks the entry with a message:
-// a code already contacted must never be taken for a new one.
-LookUpOutcome Cherche_CP(const QString& code, const StationLog& log, const QString& currentCallsign);
+// a code already contacted must never be taken for a new one. The status line is emptied: it
+// cannot say anything true of the code.
+LookUpOutcome Cherche_CP(const QString& code, const StationLog& log);

@@ -139,6 +139,8 @@ private Q_SLOTS:
     void firstInstallationMessageOnEveryKey();
     void modeAndBandSettings_data();
     void modeAndBandSettings();
+    void aContactIsNeverStoredTwice_data();
+    void aContactIsNeverStoredTwice();
     void refusedFailedOrDeclinedSave();
     void modifyAndCancelTheChosenLineOnly();
     void clearingEndsAModification();
@@ -397,6 +399,81 @@ void TestEntryRow::modeAndBandSettings()
     for (QString& write : writes)
         write.prepend(name == "Mode_A" ? "Setup F6ABC|Mode Utilise=" : "Setup F6ABC|bande Utilisee=");
     QCOMPARE(f.fake.settings.writes, writes);
+}
+
+void TestEntryRow::aContactIsNeverStoredTwice_data()
+{
+    QTest::addColumn<bool>("afterSave");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QByteArray>("log");
+
+    const QString saving = QString::fromUtf8("Voulez vous enregistrer ces données ?");
+    const QString contacted = QString::fromUtf8("C.P. deja contacté avec F1ABC le 12/03/06");
+    const QByteArray olivet = record("45200", "01/01/10", "F4BBB", '2', "SSB", "1.8 Mhz", "", "OLIVET");
+    const QByteArray typedFirst = record("45300", "12/03/06", "F5XYZ", '2', "SSB", "1.8 Mhz", "", "PITHIVIERS");
+    const QByteArray afterOlivet = record("45300", "01/01/10", "F4BBB", '2', "SSB", "1.8 Mhz", "", "PITHIVIERS");
+    // The first contact (45200) reaches the save button; the code is then corrected with its Enter.
+    QTest::newRow("contacted code after the chain's end: the save button goes")
+        << false << "45000" << contacted << QStringList {} << kLog;
+    QTest::newRow("new code after the callsign: announced and saved")
+        << false << "45300" << "Nouveau Code Postal" << QStringList {saving}
+        << logOf({kDfcf, kBourg, kOrleans, kHeld, typedFirst, kParis});
+    // The first contact is saved; the next code is typed without its Enter, the chain walked from
+    // the town box that stays enabled.
+    QTest::newRow("contacted code typed without Enter after a save")
+        << true << "45000" << contacted << QStringList {saving}
+        << logOf({kDfcf, kBourg, kOrleans, kHeld, olivet, kParis});
+    QTest::newRow("new code typed without Enter after a save")
+        << true << "45300" << "" << QStringList {saving, saving}
+        << logOf({kDfcf, kBourg, kOrleans, kHeld, olivet, afterOlivet, kParis});
+}
+
+void TestEntryRow::aContactIsNeverStoredTwice()
+{
+    QFETCH(bool, afterSave);
+    QFETCH(QString, code);
+    QFETCH(QString, status);
+    QFETCH(QStringList, asked);
+    QFETCH(QByteArray, log);
+    EntryFixture f;
+    f.startStation();
+    f.typeContact();
+    QCOMPARE(f.focus(), QStringLiteral("Valide_A"));
+    if (afterSave) {
+        f.edit("Date_A")->setText("01/01/10");
+        f.edit("Ind_A")->setText("F4BBB");
+        f.answer("Valide_A");
+        f.type("C_Postal_A", code);
+    } else {
+        f.edit("C_Postal_A")->setFocus();
+        f.edit("C_Postal_A")->clear();
+        f.typeAndEnter("C_Postal_A", code);
+    }
+    if (f.edit("Ville_A")->isEnabled()) {
+        f.typeAndEnter("Ville_A", "PITHIVIERS");
+        f.enter("DFCF_A");
+        if (f.text("Date_A").isEmpty())
+            f.type("Date_A", "01/01/10");
+        f.enter("Date_A");
+        if (f.text("Ind_A").isEmpty())
+            f.type("Ind_A", "F4BBB");
+        f.enterFrom("Ind_A");
+        if (!afterSave)
+            QCOMPARE(f.status(), status);
+        f.answer("Valide_A");
+    }
+    if (afterSave || !f.edit("Ville_A")->isEnabled())
+        QCOMPARE(f.status(), status);
+    QCOMPARE(f.fake.messages.asked, asked);
+    QCOMPARE(f.log(), log);
+    // A blocked code leaves only the clear button and the listing to go on with.
+    if (!status.startsWith("Nouveau") && !status.isEmpty()) {
+        QCOMPARE(f.enabled() + u'|' + f.waiting() + u'|' + f.focus(), QStringLiteral("||Efface_A"));
+        f.answer("Valide_A");
+        QCOMPARE(f.log(), log);
+    }
 }
 
 void TestEntryRow::refusedFailedOrDeclinedSave()

@@ -75,48 +75,42 @@ void TestLookUp::outcome_data()
 {
     QTest::addColumn<QList<QByteArray>>("log");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("callsign");
     QTest::addColumn<QString>("expected");
 
     const QList<QByteArray> log {
         kDfcf, kBourg, kAjaccio, kBastia, kOrleans, kHeld, kOlivet, kPithiviers, kParisConfirmed};
     const QString in45 = "listed=45000,45100,45160,45300|caption=Communes du Departement 45|";
-    const auto row
-        = [](const char* name, const QList<QByteArray>& log, const char* code, const char* callsign,
-              const QString& expected) { QTest::newRow(name) << log << code << callsign << expected; };
+    const auto row = [](const char* name, const QList<QByteArray>& log, const char* code,
+                         const QString& expected) { QTest::newRow(name) << log << code << expected; };
 
-    row("new code in a listed département", log, "45200", "", in45 + newCode("45200"));
-    row("new code in a département without lines: caption untouched", log, "37000", "",
+    row("new code in a listed département", log, "45200", in45 + newCode("45200"));
+    row("new code in a département without lines: caption untouched", log, "37000",
         "listed=|" + newCode("37000"));
-    row("new code, callsign already typed: blocked, nothing said", log, "45200", "F5XYZ",
-        in45 + "Ville_A=|result=0");
-    row("code trimmed", log, " 4500", "", in45 + newCode("4500"));
-    row("empty log", {}, "45000", "", "listed=|" + newCode("45000"));
-    row("confirmed contact: the earlier line, blocked", log, "45000", "",
+    row("code trimmed", log, " 4500", in45 + newCode("4500"));
+    row("empty log", {}, "45000", "listed=|" + newCode("45000"));
+    row("confirmed contact: the earlier line, blocked", log, "45000",
         in45 + found("ORLÉANS", "45123", "12/03/06", "F1ABC", "SSB", "14 Mhz", "X", "X") + "|result=0");
-    row("contact made only, next département not listed", log, "45160", "",
+    row("contact made only, next département not listed", log, "45160",
         in45 + found("OLIVET", "     ", "14/07/09", "F8AAA", "FM", "144 Mhz", "X", "") + "|result=0");
-    row("neither mark", log, "45300", "",
+    row("neither mark", log, "45300",
         in45 + found("PITHIVIERS", "     ", "01/01/10", "F4BBB", "CW", "3.5 Mhz", "", "") + "|result=0");
-    row("found in the last département: read to the end, no message", log, "75001", "",
+    row("found in the last département: read to the end, no message", log, "75001",
         "listed=75001|caption=Communes du Departement 75|"
             + found("PARIS", "     ", "05/05/09", "F4XYZ", "FM", "432 Mhz", "", "X") + "|result=0");
     row("Corsica: 2B and 20 lines are not listed",
         {kBourg, record("20000", "01/01/10", "F5CCC", '4', "SSB", "14 Mhz", "", "X"), kAjaccio, kBastia},
-        "2A004", "",
+        "2A004",
         "listed=2A004|caption=Communes du Departement 2A|"
             + found("AJACCIO", "     ", "03/04/08", "TK5XY", "SSB", "14 Mhz", "", "X") + "|result=0");
 
-    // A held code is a new canton wherever its line stands, whoever is typed.
+    // A held code is a new canton wherever its line stands.
     const QString held = in45
         + QString::fromUtf8("Ville_A=ORLÉANS LA SOURCE|Date_A=|status=Nouveau Canton|save=Enregistrer "
                             "Canton|result=1");
-    row("held code followed by another département", log, "45100", "", held);
-    row("held code followed by its own département", {kDfcf, kOrleans, kHeld, kOlivet, kPithiviers}, "45100",
-        "", held);
-    row("held code, callsign already typed", log, "45100", "F5XYZ", held);
+    row("held code followed by another département", log, "45100", held);
+    row("held code followed by its own département", {kDfcf, kOrleans, kHeld, kOlivet, kPithiviers}, "45100", held);
     row("held code with its contact: blocked",
-        {kHeld, record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}, "45100", "",
+        {kHeld, record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}, "45100",
         "listed=45100,45100|caption=Communes du Departement 45|"
             + found("LA SOURCE", "     ", "02/02/10", "F6CCC", "SSB", "14 Mhz", "X", "")
             + "|save=Enregistrer Canton|result=0");
@@ -126,9 +120,8 @@ void TestLookUp::outcome()
 {
     QFETCH(QList<QByteArray>, log);
     QFETCH(QString, code);
-    QFETCH(QString, callsign);
     QFETCH(QString, expected);
-    QCOMPARE(shown(Cherche_CP(code, log, callsign)), expected);
+    QCOMPARE(shown(Cherche_CP(code, log)), expected);
 }
 
 void TestLookUp::readsTheStationLog()
@@ -136,17 +129,17 @@ void TestLookUp::readsTheStationLog()
     QTemporaryDir dir;
     const StationLog log(dir.path(), "F6ABC");
     TestFiles::write(log.path(), TestFiles::logOf({kBourg, kOrleans, kHeld, kParis}));
-    QCOMPARE(shown(Cherche_CP("45200", log, "")),
+    QCOMPARE(shown(Cherche_CP("45200", log)),
         "listed=45000,45100|caption=Communes du Departement 45|" + newCode("45200"));
 
     // A folder where the log should be: it exists but cannot be read, even by root.
     QVERIFY(QFile::remove(log.path()));
     QVERIFY(QDir(dir.path()).mkdir("F6ABC_CP.txt"));
-    const LookUpOutcome outcome = Cherche_CP("45000", log, "");
+    const LookUpOutcome outcome = Cherche_CP("45000", log);
     QVERIFY2(outcome.message.startsWith(QString::fromUtf8("Le fichier ")
                  + QDir::toNativeSeparators(log.path()) + " ne peut pas être lu"),
         qPrintable(outcome.message));
-    QVERIFY(!outcome.status);
+    QCOMPARE(outcome.status, QString());
     QCOMPARE(outcome.result, 0);
 }
 
