@@ -11,6 +11,7 @@
 #include "log/StationLog.h"
 #include "platform/QtPrinter.h"
 #include "reports/Listing.h"
+#include "reports/ListingPanel.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportLines.h"
 #include "reports/Summary.h"
@@ -67,8 +68,8 @@ int main(int argc, char* argv[])
     std::printf("Log of %d records (%lld bytes)\n", records, static_cast<long long>(file.size()));
     measure("read the log", 10, [&] { log.readLines(); });
     measure("Total_Points", 10, [&] { Total_Points(log); });
-    measure("Liste_Dpt(\"45\")", 10, [&] { Liste_Dpt(log, "45"); });
-    measure("Liste_Tous", 10, [&] { Liste_Tous(log); });
+    measure("Liste_Dpt(\"45\")", 10, [&] { Liste_Dpt(log.readLines(), "45"); });
+    measure("Liste_Tous", 10, [&] { Liste_Tous(log.readLines()); });
 
     const QList<QByteArray> lines = log.readLines();
     measure("windowLines(Contacte)", 10, [&] { windowLines(Selection::Contacte, lines, "0.0"); });
@@ -86,7 +87,7 @@ int main(int argc, char* argv[])
     }
 
     // The road of one contact: look-up, then the rewrites of a save, a modification and a cancel.
-    measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log); });
+    measure("Cherche_CP (new code, whole log)", 10, [&] { Cherche_CP("45999", log.readLines()); });
     const QByteArray contact = "45999 12/03/06 F5XYZ        4 SSB    14 Mhz       OLIVET";
     const QByteArray modified = "45999 12/03/06 F5XYZ        2 SSB    14 Mhz       OLIVET";
     measure("Ajoute_Ligne + Remplace_Ligne + Supprime", 5, [&] {
@@ -95,14 +96,12 @@ int main(int argc, char* argv[])
         Supprime_Ligne(log, chosenLineMatcher(listingLine(modified)));
     });
 
-    QListWidget list;
-    list.setUniformItemSizes(true);
-    list.resize(800, 400);
-    list.show();
-    const Listing all = Liste_Tous(log);
-    measure("fill Liste_CP with every line", 5, [&] {
-        list.clear();
-        list.addItems(all.lines);
+    ListingPanel panel;
+    panel.resize(800, 400);
+    panel.show();
+    const Listing all = Liste_Tous(lines);
+    measure("show every line in Liste_CP", 5, [&] {
+        panel.setListing(all);
         QCoreApplication::processEvents();
     });
     std::printf("%-42s %9ld kB\n", "peak memory", peakKilobytes());

@@ -1,11 +1,11 @@
 #pragma once
 
-struct ProgramState;
+class Logbook;
 struct Platform;
 
-// What every window and controller of the program is handed: the shared state and the platform.
+// What every window of the program is handed: the open log and the machine it runs on.
 struct AppContext
 {
-    ProgramState& state;
+    Logbook& logbook;
     Platform& platform;
 };

@@ -2,9 +2,9 @@
 
 #include "app/AppDir.h"
 #include "app/MainWindow.h"
-#include "app/ProgramState.h"
 #include "app/QtPlatform.h"
 #include "app/SingleCopy.h"
+#include "model/Logbook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,26 +24,26 @@ int runKerlanic(QApplication& app)
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
 
-    ProgramState state;
-    state.appDir = chooseAppDir(QCoreApplication::applicationDirPath(),
+    const QString appDir = chooseAppDir(QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     QtPlatform qt;
     Platform platform = qt.platform();
 
     // One copy at a time on a folder: a second one would rewrite the same logs.
-    QLockFile lock(appDirLockPath(state.appDir));
+    QLockFile lock(appDirLockPath(appDir));
     if (claimAppDir(lock) == AppDirClaim::HeldByAnotherCopy) {
-        platform.messages.inform(alreadyOpenMessage(state.appDir));
+        platform.messages.inform(alreadyOpenMessage(appDir));
         return 1;
     }
 
-    const QStringList notInstalled = installShippedFiles(state.appDir);
+    const QStringList notInstalled = installShippedFiles(appDir);
     for (const QString& name : notInstalled)
         platform.messages.inform(QStringLiteral("Le fichier %1 n'a pas pu être créé dans le dossier %2.")
-                                     .arg(name, QDir::toNativeSeparators(state.appDir)));
+                                     .arg(name, QDir::toNativeSeparators(appDir)));
 
-    MainWindow window(AppContext {state, platform});
+    Logbook logbook(appDir);
+    MainWindow window(logbook, platform);
     window.startUp();
     return app.exec();
 }

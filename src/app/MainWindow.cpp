@@ -1,36 +1,32 @@
 #include "app/MainWindow.h"
 
 #include "app/ClockTexts.h"
-#include "app/FieldColour.h"
-#include "app/Fonts.h"
-#include "app/ProgramState.h"
-#include "app/SecondaryWindows.h"
+#include "app/Revision.h"
 #include "app/StationLists.h"
 #include "app/StationSettings.h"
 #include "app/StationWindow.h"
 #include "dvf/DvfMenu.h"
 #include "entry/EntryRow.h"
-#include "log/Points.h"
+#include "log/Callsign.h"
+#include "model/Logbook.h"
 #include "platform/HelpViewer.h"
 #include "platform/Launcher.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "reports/Listing.h"
+#include "reports/ListingPanel.h"
 #include "reports/ReportsMenu.h"
 #include "texts/TextsMenu.h"
 #include "ui_MainWindow.h"
+#include "widgets/Fonts.h"
+#include "widgets/SecondaryWindows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QScrollBar>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -50,76 +46,33 @@ QString searchProgramPath(const QString& appDir)
     return QFileInfo(besideProgram).isFile() ? besideProgram : inAppDir;
 }
 
-// Listing column where each head of the listing starts (0-based characters of a listing line).
-struct HeadColumn
-{
-    const char* label;
-    int column;
-};
-constexpr HeadColumn kListingHeads[] = {
-    {"Label3", 5},
-    {"Label23", 12},
-    {"Label25", 22},
-    {"Label5", 36},
-    {"Label19", 43},
-    {"Label20", 51},
-    {"Label18", 59},
-    {"Label17", 66},
-    {"Label4", 72},
-};
-
 } // namespace
 
-MainWindow::MainWindow(AppContext context, QWidget* parent)
+MainWindow::MainWindow(Logbook& logbook, Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::Main>())
-    , m_context(context)
+    , m_logbook(logbook)
+    , m_platform(platform)
 {
     m_ui->setupUi(this);
+    m_ui->Frame3->attach(m_logbook, m_platform);
     setUpLook();
-    wireOwnActions();
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(QStringLiteral("Timer1"));
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::showClock);
 
-    // Each subsystem wires the controls it owns.
-    m_entryRow = new EntryRow(*this);
-    new ReportsMenu(*this);
-    new DvfMenu(*this);
-    new TextsMenu(*this);
+    connect(&m_logbook, &Logbook::stationChanged, this, &MainWindow::showStation);
+    connect(&m_logbook, &Logbook::totalChanged, m_ui->Tot_Points, &QLineEdit::setText);
+    connectEntryAndListing();
+    connectMenus();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::setUpLook()
 {
-    // Each box is as wide as what it holds; the town takes the rest of the row.
-    const QFontMetrics metrics(m_ui->C_Postal_A->font());
-    const int margin = 14;
-    const auto fit = [&](QWidget* box, const QString& sample) {
-        box->setFixedWidth(metrics.horizontalAdvance(sample) + margin);
-    };
-    fit(m_ui->C_Postal_A, QStringLiteral("00000000"));
-    fit(m_ui->DFCF_A, QStringLiteral("0000000"));
-    fit(m_ui->Date_A, QStringLiteral("00/00/0000"));
-    fit(m_ui->Ind_A, QStringLiteral("F4ABCD/P00"));
-    fit(m_ui->QSLE_A, QStringLiteral("WW"));
-    fit(m_ui->QSLR_A, QStringLiteral("WW"));
-    m_ui->Ville_A->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 14);
-    for (QComboBox* list : {m_ui->Mode_A, m_ui->Bande_A}) {
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(7);
-        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    }
-    m_ui->Valide_A->setMinimumWidth(
-        metrics.horizontalAdvance(QStringLiteral("Enregistrer modifications")) + 2 * margin);
-    m_ui->Valide_A->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_ui->Efface_A->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_ui->entryActions->setStretch(2, 1);
-    m_ui->entryGrid->setColumnStretch(1, 1);
-
     QFont banner = m_ui->I_Station->font();
     banner.setPointSizeF(13.5);
     m_ui->I_Station->setFont(banner);
@@ -127,198 +80,146 @@ void MainWindow::setUpLook()
     QFont bannerLabel = m_ui->Label28->font();
     bannerLabel.setPointSizeF(13.5);
     m_ui->Label28->setFont(bannerLabel);
-
-    QFont entryFont = m_ui->C_Postal_A->font();
-    entryFont.setPointSizeF(9.75);
-    m_ui->C_Postal_A->setFont(entryFont);
-    m_ui->Status_A->setFont(entryFont);
-
     m_ui->L_Communes->setFont(arialFont(m_ui->L_Communes->font()));
-    m_ui->Liste_CP->setFont(listingFont());
-    const QFontMetrics listMetrics(m_ui->Liste_CP->font());
-    // Room for a whole listing line: 73 characters and a 30-character town.
-    m_ui->Liste_CP->setMinimumWidth(listMetrics.horizontalAdvance(QLatin1Char('0')) * 104 + 24);
-    m_ui->Liste_CP->setMinimumHeight(listMetrics.lineSpacing() * 18);
-    m_ui->listingHeads->setFixedHeight(QFontMetrics(m_ui->L_Communes->font()).height() + 2);
-    m_ui->Liste_CP->installEventFilter(this);
     m_ui->Tot_Points->setMaximumWidth(150);
-
-    markWaiting(m_ui->C_Postal_A, true);
 }
 
-void MainWindow::alignListingHeads()
+void MainWindow::connectEntryAndListing()
 {
-    const QFontMetricsF metrics(m_ui->Liste_CP->font());
-    const qreal advance = metrics.horizontalAdvance(QLatin1Char('0'));
-    // Where the text of a list item begins, in the heads' coordinates.
-    const int origin = m_ui->Liste_CP->viewport()->mapTo(m_ui->L_Communes, QPoint(0, 0)).x()
-        - m_ui->listingHeads->geometry().x() - m_ui->Liste_CP->horizontalScrollBar()->value()
-        + m_ui->Liste_CP->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_ui->Liste_CP) + 1;
-    for (const HeadColumn& head : kListingHeads) {
-        if (auto* label = m_ui->listingHeads->findChild<QLabel*>(QLatin1String(head.label))) {
-            label->adjustSize();
-            label->move(origin + qRound(head.column * advance), 0);
-        }
-    }
+    EntryRow* entry = m_ui->Frame3;
+    ListingPanel* listing = m_ui->L_Communes;
+    connect(entry, &EntryRow::listed, listing, &ListingPanel::setListing);
+    connect(entry, &EntryRow::logWritten, this,
+        [this](const QString& dpt) { showListing(::Liste_Dpt(m_logbook.lines(), dpt)); });
+    // After a save, the last listed line is the chosen one, as if the user had clicked it.
+    connect(entry, &EntryRow::saveEnded, listing, &ListingPanel::selectLast);
+    connect(listing, &ListingPanel::lineChosen, this, [this](const QString& line) { m_logbook.Ligne_Choisie = line; });
+    connect(m_ui->Modi_Saisie, &QPushButton::clicked, entry, &EntryRow::Modifie);
+    connect(m_ui->Annule_Saisie, &QPushButton::clicked, entry, &EntryRow::Annule);
+    connect(m_ui->Affiche_All, &QPushButton::clicked, this, &MainWindow::Liste_Tous);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+void MainWindow::connectMenus()
 {
-    if (watched == m_ui->Liste_CP
-        && (event->type() == QEvent::Resize || event->type() == QEvent::Move
-            || event->type() == QEvent::Show))
-        alignListingHeads();
-    return QMainWindow::eventFilter(watched, event);
-}
+    const AppContext context {m_logbook, m_platform};
+    m_reports = new ReportsMenu(context, this);
+    m_dvf = new DvfMenu(context, this);
+    m_texts = new TextsMenu(context, this);
 
-void MainWindow::wireOwnActions()
-{
+    connect(m_ui->Affiche_Un, &QPushButton::clicked, m_reports, &ReportsMenu::showNumeroDpt);
+    connect(m_reports, &ReportsMenu::departementChosen, this, &MainWindow::Liste_Dpt);
+    connect(m_ui->Mnu_Recap, &QAction::triggered, m_reports, &ReportsMenu::showRecapitulatif);
+    connect(m_ui->Mnu_C_Contacte, &QAction::triggered, m_reports, &ReportsMenu::showContacte);
+    connect(m_ui->Mnu_C_Confirme, &QAction::triggered, m_reports, &ReportsMenu::showConfirme);
+    connect(m_ui->Mnu_non_confirme, &QAction::triggered, m_reports, &ReportsMenu::showNonConfirme);
+    connect(m_ui->Mnu_Enr_Confirme, &QAction::triggered, m_reports, &ReportsMenu::Enregistre_Confirme);
+    connect(m_ui->Mnu_Enr_Contacte, &QAction::triggered, m_reports, &ReportsMenu::Enregistre_Contacte);
+    connect(m_ui->Mnu_Imp_Confirme, &QAction::triggered, m_reports, &ReportsMenu::Imprime_Confirme);
+    connect(m_ui->Mnu_Imp_Contacte, &QAction::triggered, m_reports, &ReportsMenu::Imprime_Contacte);
+
+    connect(m_ui->Mnu_Diplome, &QAction::triggered, m_dvf, &DvfMenu::showResults);
+    connect(m_ui->Mnu_Liste_Villes, &QAction::triggered, m_dvf, &DvfMenu::showTowns);
+    connect(m_ui->Mnu_Imp_Resultats, &QAction::triggered, m_dvf, &DvfMenu::printResults);
+
+    connect(m_ui->Mnu_Regle_10Millions, &QAction::triggered, m_texts, &TextsMenu::showRules10M);
+    connect(m_ui->Mnu_Reglement_DVF, &QAction::triggered, m_texts, &TextsMenu::showRulesDvf);
+    connect(m_ui->Liste_DFCF, &QPushButton::clicked, m_texts, &TextsMenu::showDfcfList);
+
     connect(m_ui->Mnu_Quitter, &QAction::triggered, this, &MainWindow::quit);
     connect(m_ui->Mnu_Historique, &QAction::triggered, this, &MainWindow::showHistory);
     connect(m_ui->Mnu_Apropos, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m_ui->Mnu_Mode_Emploi, &QAction::triggered, this, &MainWindow::showManual);
     connect(m_ui->Recherche, &QPushButton::clicked, this, &MainWindow::startSearchProgram);
-    connect(m_ui->Affiche_All, &QPushButton::clicked, this, &MainWindow::Liste_Tous);
     connect(m_ui->Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::showStationWindow);
-    connect(m_ui->Liste_CP->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-        &MainWindow::alignListingHeads);
 }
 
 void MainWindow::startUp()
 {
-    ProgramState& state = m_context.state;
-    SettingsStore& settings = m_context.platform.settings;
+    SettingsStore& settings = m_platform.settings;
 
-    // 1. Centre the window on the screen.
+    // The window opens in the middle of the screen.
     resize(sizeHint());
-    placeCentred(*this, m_context.platform.screen);
+    placeCentred(*this, m_platform.screen);
 
-    // 2. The band and mode lists.
-    m_ui->Bande_A->clear();
-    m_ui->Bande_A->addItems(kBands);
-    m_ui->Mode_A->clear();
-    m_ui->Mode_A->addItems(kModes);
+    m_ui->Frame3->fillBandAndModeLists();
 
-    // 3. The station, shown as stored.
-    state.Indicatif_Station = StationSettings::storedCallsign(settings);
-    m_ui->I_Station->setText(state.Indicatif_Station);
+    // The station of the settings, with its postal code and the band and mode it used last. The
+    // banner shows the callsign as stored; a change of station shows it as it is spoken.
+    const QString callsign = StationSettings::storedCallsign(settings);
+    m_logbook.setStation(callsign,
+        settings.read(StationSettings::stationSection(callsign), StationSettings::kCPStation,
+            QStringLiteral("XXXX")));
+    m_ui->I_Station->setText(callsign);
 
-    // 4. Its postal code.
-    m_ui->C_Station->setText(settings.read(StationSettings::stationSection(state.Indicatif_Station),
-        StationSettings::kCPStation, QStringLiteral("XXXX")));
-
-    // 5. The band and mode it used last.
-    selectStationBandAndMode();
-
-    // 6. Where the program keeps its files.
+    // Where the program keeps its files, for whoever looks at the settings.
     settings.write(StationSettings::kGlobalSection, StationSettings::kCheminRepertoire,
-        QDir::toNativeSeparators(state.appDir));
+        QDir::toNativeSeparators(m_logbook.appDir()));
 
-    // 7. A new contact starts as made.
-    m_ui->QSLE_A->setText(QStringLiteral("X"));
+    m_ui->Frame3->startAsMade();
 
-    // 8. First installation.
-    if (state.Indicatif_Station == kDefaultCallsign)
-        m_context.platform.messages.inform(firstInstallationMessage());
+    if (callsign == kDefaultCallsign)
+        m_platform.messages.inform(firstInstallationMessage());
 
-    // 9.
-    state.Modif_En_Cours = false;
-
-    // 10.
     show();
 
-    // 11. The 10 Millions total.
-    m_ui->Tot_Points->setText(QStringLiteral("0"));
     // One read of the log gives the total and tells whether the log can be read at all.
     QString readError;
-    m_ui->Tot_Points->setText(Total_Points(state.stationLog().readLines(&readError)));
+    m_logbook.read(&readError);
+    m_ui->Tot_Points->setText(m_logbook.total());
     if (!readError.isEmpty())
-        m_context.platform.messages.inform(readError);
+        m_platform.messages.inform(readError);
 
-    // 12-13. The title carries the revision.
     setWindowTitle(QStringLiteral("  Kerlanic    Revision ") + kRevision);
-
-    // 14.
-    settings.write(
-        StationSettings::stationSection(state.Indicatif_Station), StationSettings::kRevisionKey, kRevision);
+    // The revision that last opened this station's log.
+    settings.write(StationSettings::stationSection(callsign), StationSettings::kRevisionKey, kRevision);
 
     m_clockTimer->start();
-    m_ui->C_Postal_A->setFocus();
+    m_ui->Frame3->focusPostalCode();
 }
 
-void MainWindow::selectStationBandAndMode()
+void MainWindow::showStation()
 {
-    const SettingsStore& settings = m_context.platform.settings;
-    const QString section = StationSettings::stationSection(m_context.state.Indicatif_Station);
-    const int band = StationSettings::listIndex(
-        settings.read(section, StationSettings::kBandeUtilisee, QStringLiteral("0")),
-        m_ui->Bande_A->count() - 1);
-    const int mode = StationSettings::listIndex(
-        settings.read(section, StationSettings::kModeUtilise, QStringLiteral("0")),
-        m_ui->Mode_A->count() - 1);
-    m_ui->Bande_A->setCurrentIndex(band);
-    m_ui->Mode_A->setCurrentIndex(mode);
-    // Index -1 selects nothing and leaves the box empty.
-    if (band < 0)
-        m_ui->Bande_A->setEditText(QString());
-    if (mode < 0)
-        m_ui->Mode_A->setEditText(QString());
+    m_ui->I_Station->setText(displayCallsign(m_logbook.Indicatif_Station()));
+    m_ui->C_Station->setText(m_logbook.stationPostalCode());
+    m_ui->Frame3->selectStationBandAndMode();
 }
 
 void MainWindow::showStationWindow()
 {
-    showSecondary(m_stationWindow, [this] { return new StationWindow(*this); });
-}
-
-void MainWindow::switchStation(const QString& callsign, const QString& postalCode)
-{
-    m_context.state.Indicatif_Station = callsign;
-    Q_EMIT stationChanged();
-    m_ui->I_Station->setText(displayCallsign(callsign));
-    m_ui->C_Station->setText(postalCode);
-    selectStationBandAndMode();
-    Liste_Dpt(postalCode.left(2));
-    refreshTotal();
+    showSecondary(m_stationWindow, [this] {
+        auto* window = new StationWindow(AppContext {m_logbook, m_platform}, this);
+        // The new station's own département is listed, with its total.
+        connect(window, &StationWindow::stationSetUp, this,
+            [this] { Liste_Dpt(m_logbook.stationPostalCode().left(2)); });
+        return window;
+    });
 }
 
 void MainWindow::showListing(const Listing& listing)
 {
-    m_ui->Liste_CP->clear();
-    m_ui->Liste_CP->addItems(listing.lines);
-    m_ui->L_Communes->setTitle(listing.caption);
-    m_ui->C_Postal_A->setEnabled(true);
-    m_ui->C_Postal_A->setFocus();
+    m_ui->L_Communes->setListing(listing);
+    m_ui->Frame3->focusPostalCode();
 }
 
 void MainWindow::Liste_Dpt(const QString& dpt)
 {
-    showListing(::Liste_Dpt(m_context.state.stationLog(), dpt));
+    showListing(::Liste_Dpt(m_logbook.read(), dpt));
 }
 
 void MainWindow::Liste_Tous()
 {
-    showListing(::Liste_Tous(m_context.state.stationLog()));
-}
-
-void MainWindow::showWrittenLog(const QList<QByteArray>& lines, const QString& dpt)
-{
-    showListing(::Liste_Dpt(lines, dpt));
-    m_ui->Tot_Points->setText(Total_Points(lines));
-}
-
-void MainWindow::refreshTotal()
-{
-    m_ui->Tot_Points->setText(Total_Points(m_context.state.stationLog()));
+    showListing(::Liste_Tous(m_logbook.read()));
 }
 
 void MainWindow::showClock()
 {
-    const ClockLabels labels = clockTick(m_context.platform.clock);
+    const ClockLabels labels = clockTick(m_platform.clock);
     m_ui->Label37->setEnabled(true);
     m_ui->Label37->setText(labels.utc);
     m_ui->Label34->setEnabled(true);
     m_ui->Label34->setText(labels.local);
     m_ui->Label33->setText(labels.date);
+    m_logbook.dateShown = labels.date;
 }
 
 void MainWindow::quit()
@@ -342,38 +243,38 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showHistory()
 {
-    m_context.platform.messages.inform(versionHistory());
+    m_platform.messages.inform(versionHistory());
 }
 
 void MainWindow::showAbout()
 {
-    m_context.platform.messages.inform(QStringLiteral("Kerlanic  Revision ") + kRevision
+    m_platform.messages.inform(QStringLiteral("Kerlanic  Revision ") + kRevision
         + QStringLiteral("\r\n\r\n")
         + QStringLiteral("    Carnet de trafic des Codes Postaux pour les radioamateurs"));
 }
 
 void MainWindow::showManual()
 {
-    const QString file = QDir(m_context.state.appDir).filePath(QStringLiteral("Kerlanic.hlp"));
+    const QString file = QDir(m_logbook.appDir()).filePath(QStringLiteral("Kerlanic.hlp"));
     if (!QFileInfo(file).isFile()) {
-        m_context.platform.messages.inform(
+        m_platform.messages.inform(
             QStringLiteral("Le mode d'emploi Kerlanic.hlp est introuvable dans le dossier ")
-            + QDir::toNativeSeparators(m_context.state.appDir) + QStringLiteral("."));
+            + QDir::toNativeSeparators(m_logbook.appDir()) + QStringLiteral("."));
         return;
     }
-    m_context.platform.help.showHelp(file);
+    m_platform.help.showHelp(file);
 }
 
 void MainWindow::startSearchProgram()
 {
-    const QString program = searchProgramPath(m_context.state.appDir);
+    const QString program = searchProgramPath(m_logbook.appDir());
     if (!QFileInfo(program).isFile()) {
-        m_context.platform.messages.inform(
+        m_platform.messages.inform(
             QStringLiteral("Le programme de recherche CodePostal est introuvable dans le dossier ")
-            + QDir::toNativeSeparators(m_context.state.appDir) + QStringLiteral("."));
+            + QDir::toNativeSeparators(m_logbook.appDir()) + QStringLiteral("."));
         return;
     }
-    if (!m_context.platform.launcher.startDetached(program))
-        m_context.platform.messages.inform(
+    if (!m_platform.launcher.startDetached(program))
+        m_platform.messages.inform(
             QStringLiteral("Le programme de recherche CodePostal n'a pas pu être lancé."));
 }

@@ -1,21 +1,20 @@
 #include "app/StationWindow.h"
 
-#include "app/FieldColour.h"
-#include "app/MainWindow.h"
-#include "app/ProgramState.h"
-#include "app/SecondaryWindows.h"
 #include "app/StationSetup.h"
+#include "model/Logbook.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "ui_StationWindow.h"
+#include "widgets/FieldColour.h"
+#include "widgets/SecondaryWindows.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 
-StationWindow::StationWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window)
+StationWindow::StationWindow(AppContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window)
     , m_ui(std::make_unique<Ui::Station>())
-    , m_main(main)
+    , m_context(context)
 {
     m_ui->setupUi(this);
     const QFontMetrics metrics(m_ui->New_Indicatif->font());
@@ -33,7 +32,7 @@ StationWindow::StationWindow(MainWindow& main)
     m_ui->New_CP->clear();
     adjustSize();
     setFixedSize(size());
-    placeCentred(*this, m_main.context().platform.screen);
+    placeCentred(*this, m_context.platform.screen);
     m_ui->New_Indicatif->setFocus();
 }
 
@@ -67,7 +66,7 @@ bool StationWindow::eventFilter(QObject* watched, QEvent* event)
 
 void StationWindow::Validation()
 {
-    Messages& messages = m_main.context().platform.messages;
+    Messages& messages = m_context.platform.messages;
     const QString callsign = m_ui->New_Indicatif->text().toUpper();
     const QString postalCode = m_ui->New_CP->text().toUpper();
     if (const auto refusal = refuseStation(callsign, postalCode)) {
@@ -76,12 +75,13 @@ void StationWindow::Validation()
             m_ui->New_Indicatif->clear();
         return;
     }
-    const StationSetup setup = setUpStation(
-        m_main.context().state.appDir, m_main.context().platform.settings, callsign, postalCode);
+    const StationSetup setup
+        = setUpStation(m_context.logbook.appDir(), m_context.platform.settings, callsign, postalCode);
     if (!setup.done) {
         messages.inform(setup.error);
         return;
     }
-    m_main.switchStation(setup.callsign, setup.postalCode);
+    m_context.logbook.setStation(setup.callsign, setup.postalCode);
+    Q_EMIT stationSetUp();
     close();
 }

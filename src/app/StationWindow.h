@@ -1,6 +1,7 @@
 #pragma once
 
-#include "entry/TypedKeys.h"
+#include "app/AppContext.h"
+#include "widgets/KeyRetyper.h"
 
 #include <QWidget>
 
@@ -9,7 +10,6 @@
 namespace Ui {
 class Station;
 }
-class MainWindow;
 
 // "Nouvel Indicatif": the user types the station's callsign and postal code and clicks
 // "Validez"; the main window then works on that station's log.
@@ -18,8 +18,12 @@ class StationWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit StationWindow(MainWindow& main);
+    StationWindow(AppContext context, QWidget* parent);
     ~StationWindow() override;
+
+Q_SIGNALS:
+    // The station was set up and the logbook now works on its log.
+    void stationSetUp();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +32,6 @@ private:
     void Validation();
 
     std::unique_ptr<Ui::Station> m_ui;
-    MainWindow& m_main;
+    AppContext m_context;
     KeyRetyper m_retyper;
 };

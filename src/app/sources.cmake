@@ -2,7 +2,7 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppContext.h
     ${CMAKE_CURRENT_LIST_DIR}/AppDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClockTexts.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Revision.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationLists.h
     ${CMAKE_CURRENT_LIST_DIR}/StationSettings.cpp
@@ -11,14 +11,9 @@ target_sources(kerlanic_core PRIVATE
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ColumnHeads.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/FieldColour.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatform.h
-    ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationWindow.ui
-    ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
 )

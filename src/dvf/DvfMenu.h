@@ -1,26 +1,30 @@
 #pragma once
 
+#include "app/AppContext.h"
+
 #include <QObject>
 #include <QPointer>
 
-class MainWindow;
 class DvfWindow;
+class QWidget;
 class TownsWindow;
 
-// Wires the DVF award windows and printout into the main window.
+// The DVF award: its results window, the towns to contact and the printed results.
 class DvfMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit DvfMenu(MainWindow& main);
+    // parent: the window the secondary windows belong to.
+    DvfMenu(AppContext context, QWidget* parent);
 
-private:
     void showResults();
     void showTowns();
     void printResults();
 
-    MainWindow& m_main;
+private:
+    AppContext m_context;
+    QWidget* m_parent;
     QPointer<DvfWindow> m_results;
     QPointer<TownsWindow> m_towns;
 };

@@ -1,14 +1,14 @@
 #include "dvf/DvfWindow.h"
 
-#include "app/Fonts.h"
-#include "app/ProgramState.h"
-#include "app/SecondaryWindows.h"
-#include "app/ColumnHeads.h"
 #include "dvf/DvfResults.h"
 #include "dvf/TownList.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "model/Logbook.h"
 #include "ui_DvfWindow.h"
+#include "widgets/ColumnHeads.h"
+#include "widgets/Fonts.h"
+#include "widgets/SecondaryWindows.h"
 
 namespace {
 // Where the heads stand over a results line: "    7  45  45000 Orléans ... *".
@@ -28,11 +28,12 @@ DvfWindow::DvfWindow(AppContext context, QWidget* parent)
     fitListToLines(*m_ui->Liste_DVF, kLineLength, kShownLines);
     connect(m_ui->Resultat, &QPushButton::clicked, this, &DvfWindow::showAward);
 
-    ProgramState& state = m_context.state;
-    const DvfSources sources = readTownListAndLog(state.appDir, state.stationLog(), state.Indicatif_Station);
+    Logbook& logbook = m_context.logbook;
+    const DvfSources sources
+        = readTownListAndLog(logbook.appDir(), logbook.stationLog(), logbook.Indicatif_Station());
     const DvfTowns towns = townsFound(sources.towns, sources.log);
     m_ui->Liste_DVF->addItems(towns.lines);
-    state.Nb_Villes_Confirmees = towns.confirmed;
+    logbook.Nb_Villes_Confirmees = towns.confirmed;
     m_problems = sources.problems.join(QStringLiteral("\r\n"));
 
     resize(sizeHint());
@@ -44,5 +45,5 @@ DvfWindow::~DvfWindow() = default;
 void DvfWindow::showAward()
 {
     // The count may come from a printout made since the window opened: the last one stands.
-    m_context.platform.messages.inform(awardMessage(m_context.state.Nb_Villes_Confirmees));
+    m_context.platform.messages.inform(awardMessage(m_context.logbook.Nb_Villes_Confirmees));
 }

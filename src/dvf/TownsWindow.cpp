@@ -1,8 +1,8 @@
 #include "dvf/TownsWindow.h"
 
-#include "app/Fonts.h"
-#include "app/SecondaryWindows.h"
-#include "app/ColumnHeads.h"
+#include "widgets/Fonts.h"
+#include "widgets/SecondaryWindows.h"
+#include "widgets/ColumnHeads.h"
 #include "dvf/DvfResults.h"
 #include "dvf/TownList.h"
 #include "ui_TownsWindow.h"

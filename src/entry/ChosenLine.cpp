@@ -6,22 +6,18 @@
 
 namespace {
 
-// Listing columns, 0-based.
-constexpr qsizetype kCode = 6;
-constexpr qsizetype kDate = 12;
-constexpr qsizetype kProbe = 16; // end of the date, its two blanks, start of the callsign
-constexpr qsizetype kCallsign = 22;
-constexpr qsizetype kReference = 36;
-constexpr qsizetype kMode = 43;
-constexpr qsizetype kBand = 51;
-constexpr qsizetype kMadeFlag = 61;
-constexpr qsizetype kConfirmedFlag = 68;
-constexpr qsizetype kTown = 72;
+QString column(const QString& line, ListingField field)
+{
+    return listingField(line, field);
+}
 
-// A line without date and callsign holds a postal code without a contact.
+// A line without date and callsign holds a postal code without a contact: the end of the date,
+// the blanks after it and the start of the callsign are all blank.
 bool hasContact(const QString& line)
 {
-    return line.mid(kProbe, 8) != QLatin1String("        ");
+    const qsizetype from = listingColumn(ListingField::DateQso).start + 4;
+    const qsizetype to = listingColumn(ListingField::Indicatif).start + 2;
+    return line.mid(from, to - from) != QString(to - from, QLatin1Char(' '));
 }
 
 } // namespace
@@ -37,17 +33,17 @@ ModificationStart startModification(const QString& line)
         start.refusal = QStringLiteral("Il n'y a pas de données a modifier");
         return start;
     }
-    start.fields[EntryField::C_Postal_A] = line.mid(kCode, 5);
-    start.fields[EntryField::Date_A] = line.mid(kDate, 8);
-    start.fields[EntryField::Ind_A] = line.mid(kCallsign, 12).trimmed();
-    start.fields[EntryField::DFCF_A] = line.mid(kReference, 5).trimmed();
+    start.fields[EntryField::C_Postal_A] = column(line, ListingField::CodePostal);
+    start.fields[EntryField::Date_A] = column(line, ListingField::DateQso);
+    start.fields[EntryField::Ind_A] = column(line, ListingField::Indicatif).trimmed();
+    start.fields[EntryField::DFCF_A] = column(line, ListingField::RefDFCF).trimmed();
     // Mode and band keep their padding; the checks take them at their full width.
-    start.fields[EntryField::Mode_A] = line.mid(kMode, 6);
-    start.fields[EntryField::Bande_A] = line.mid(kBand, 7);
-    start.fields[EntryField::Ville_A] = line.mid(kTown);
+    start.fields[EntryField::Mode_A] = column(line, ListingField::Mode);
+    start.fields[EntryField::Bande_A] = column(line, ListingField::Bande);
+    start.fields[EntryField::Ville_A] = column(line, ListingField::Commune);
 
-    const QString made = line.mid(kMadeFlag, 1);
-    const QString confirmed = line.mid(kConfirmedFlag, 1);
+    const QString made = column(line, ListingField::Cont);
+    const QString confirmed = column(line, ListingField::Conf);
     const auto isFlag = [](const QString& f) { return f == QLatin1String("O") || f == QLatin1String("N"); };
     if (isFlag(made) && isFlag(confirmed)) {
         // A contact in the log was made, whatever its first flag says.
@@ -68,7 +64,7 @@ CancelStart startCancel(const QString& line)
         start.refusal = QStringLiteral("Il n'y a pas de données a annuler");
         return start;
     }
-    start.code = line.mid(kCode, 5);
+    start.code = column(line, ListingField::CodePostal);
     start.question
         = QStringLiteral("Voulez vous effacer le Code Postal N° ") + start.code + QStringLiteral(" ?");
     return start;
@@ -76,7 +72,8 @@ CancelStart startCancel(const QString& line)
 
 LineMatcher chosenLineMatcher(const QString& Ligne_Choisie)
 {
-    const QByteArray code = Cp1252::encode(Ligne_Choisie.mid(kCode, 5)).value_or(QByteArray());
+    const QByteArray code
+        = Cp1252::encode(listingField(Ligne_Choisie, ListingField::CodePostal)).value_or(QByteArray());
     return [code, Ligne_Choisie](QByteArrayView line) {
         // Most lines differ already by their postal code; only those that share it are listed.
         return fieldBytes(line, LogField::CodePostal) == code && listingLine(line) == Ligne_Choisie;

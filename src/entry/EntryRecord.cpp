@@ -2,15 +2,14 @@
 
 #include "entry/FieldChecks.h"
 #include "log/LogRecord.h"
+#include "log/QslStatus.h"
 #include "log/LogRewriter.h"
 
 QString Etat_QSL(const QString& cont, const QString& conf)
 {
-    const bool made = cont == QLatin1String("X");
-    const bool confirmed = conf == QLatin1String("X");
-    if (made)
-        return confirmed ? QStringLiteral("4") : QStringLiteral("2");
-    return confirmed ? QStringLiteral("3") : QStringLiteral("1");
+    const char digit
+        = QslStatus::fromMarks(cont == QLatin1String("X"), conf == QLatin1String("X")).digit();
+    return QString(QLatin1Char(digit));
 }
 
 std::optional<QByteArray> buildRecord(const EntryTexts& texts)

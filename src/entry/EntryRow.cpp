@@ -1,29 +1,27 @@
 #include "entry/EntryRow.h"
 
-#include "app/FieldColour.h"
-#include "app/MainWindow.h"
-#include "app/ProgramState.h"
 #include "app/StationLists.h"
 #include "app/StationSettings.h"
 #include "entry/ChosenLine.h"
 #include "entry/EntryRecord.h"
 #include "entry/FieldChecks.h"
 #include "entry/LookUp.h"
+#include "log/Callsign.h"
 #include "log/Cp1252.h"
-#include "log/LogRewriter.h"
-#include "log/StationLog.h"
+#include "model/Logbook.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "postal/TownSuggestions.h"
-#include "ui_MainWindow.h"
+#include "reports/Listing.h"
+#include "ui_EntryRow.h"
+#include "widgets/FieldColour.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -40,12 +38,12 @@ int listPosition(const QComboBox* combo)
 
 } // namespace
 
-EntryRow::EntryRow(MainWindow& main)
-    : QObject(&main)
-    , m_main(main)
+EntryRow::EntryRow(QWidget* parent)
+    : QGroupBox(parent)
+    , m_ui(std::make_unique<Ui::EntryRow>())
 {
-    setObjectName(QStringLiteral("EntryRow"));
-    Ui::Main& ui = m_main.ui();
+    m_ui->setupUi(this);
+    setUpLook();
     for (EntryField field : kEntryChain) {
         QWidget* widget = box(field);
         widget->installEventFilter(this);
@@ -60,24 +58,98 @@ EntryRow::EntryRow(MainWindow& main)
         }
     }
 
-    connect(ui.Valide_A, &QPushButton::clicked, this, &EntryRow::Valide);
-    connect(ui.Efface_A, &QPushButton::clicked, this, &EntryRow::Efface);
-    connect(ui.Modi_Saisie, &QPushButton::clicked, this, &EntryRow::Modifie);
-    connect(ui.Annule_Saisie, &QPushButton::clicked, this, &EntryRow::Annule);
-    connect(ui.Liste_CP, &QListWidget::itemSelectionChanged, this, &EntryRow::listSelectionChanged);
-    connect(ui.Liste_CP, &QListWidget::itemClicked, this, &EntryRow::listSelectionChanged);
-    connect(&m_main, &MainWindow::stationChanged, this, &EntryRow::stationChanged);
+    connect(m_ui->Valide_A, &QPushButton::clicked, this, &EntryRow::Valide);
+    connect(m_ui->Efface_A, &QPushButton::clicked, this, &EntryRow::Efface);
     // A new postal code's town waits with the communes of that code offered under it.
     connect(this, &EntryRow::nouveauCodePostal, this,
-        [this](const QString& code) { offerTownsOfPostalCode(m_main.ui().Ville_A, code); });
+        [this](const QString& code) { offerTownsOfPostalCode(m_ui->Ville_A, code); });
     // The chain ends on the save button, a blocked code on the clear button: Enter presses them.
-    ui.Valide_A->setAutoDefault(true);
-    ui.Efface_A->setAutoDefault(true);
+    m_ui->Valide_A->setAutoDefault(true);
+    m_ui->Efface_A->setAutoDefault(true);
+    markWaiting(m_ui->C_Postal_A, true);
+}
+
+EntryRow::~EntryRow() = default;
+
+void EntryRow::attach(Logbook& logbook, Platform& platform)
+{
+    m_logbook = &logbook;
+    m_platform = &platform;
+    connect(m_logbook, &Logbook::stationChanged, this, &EntryRow::stationChanged);
+}
+
+void EntryRow::setUpLook()
+{
+    // Each box is as wide as what it holds; the town takes the rest of the row.
+    QFont entryFont = m_ui->C_Postal_A->font();
+    entryFont.setPointSizeF(9.75);
+    m_ui->C_Postal_A->setFont(entryFont);
+    m_ui->Status_A->setFont(entryFont);
+    const QFontMetrics metrics(entryFont);
+    const int margin = 14;
+    const auto fit = [&](QWidget* box, const QString& sample) {
+        box->setFixedWidth(metrics.horizontalAdvance(sample) + margin);
+    };
+    fit(m_ui->C_Postal_A, QStringLiteral("00000000"));
+    fit(m_ui->DFCF_A, QStringLiteral("0000000"));
+    fit(m_ui->Date_A, QStringLiteral("00/00/0000"));
+    fit(m_ui->Ind_A, QStringLiteral("F4ABCD/P00"));
+    fit(m_ui->QSLE_A, QStringLiteral("WW"));
+    fit(m_ui->QSLR_A, QStringLiteral("WW"));
+    m_ui->Ville_A->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 14);
+    for (QComboBox* list : {m_ui->Mode_A, m_ui->Bande_A}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(7);
+        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+    m_ui->Valide_A->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("Enregistrer modifications")) + 2 * margin);
+    m_ui->Valide_A->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_ui->Efface_A->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_ui->entryActions->setStretch(2, 1);
+    m_ui->entryGrid->setColumnStretch(1, 1);
+}
+
+void EntryRow::fillBandAndModeLists()
+{
+    m_ui->Bande_A->clear();
+    m_ui->Bande_A->addItems(kBands);
+    m_ui->Mode_A->clear();
+    m_ui->Mode_A->addItems(kModes);
+}
+
+void EntryRow::selectStationBandAndMode()
+{
+    const SettingsStore& settings = m_platform->settings;
+    const QString section = StationSettings::stationSection(m_logbook->Indicatif_Station());
+    const int band = StationSettings::listIndex(
+        settings.read(section, StationSettings::kBandeUtilisee, QStringLiteral("0")),
+        m_ui->Bande_A->count() - 1);
+    const int mode = StationSettings::listIndex(
+        settings.read(section, StationSettings::kModeUtilise, QStringLiteral("0")), m_ui->Mode_A->count() - 1);
+    m_ui->Bande_A->setCurrentIndex(band);
+    m_ui->Mode_A->setCurrentIndex(mode);
+    // Index -1 selects nothing and leaves the box empty.
+    if (band < 0)
+        m_ui->Bande_A->setEditText(QString());
+    if (mode < 0)
+        m_ui->Mode_A->setEditText(QString());
+}
+
+void EntryRow::startAsMade()
+{
+    m_ui->QSLE_A->setText(QStringLiteral("X"));
+}
+
+void EntryRow::focusPostalCode()
+{
+    m_ui->C_Postal_A->setEnabled(true);
+    m_ui->C_Postal_A->setFocus();
 }
 
 QWidget* EntryRow::box(EntryField field) const
 {
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     switch (field) {
     case EntryField::C_Postal_A:
         return ui.C_Postal_A;
@@ -138,7 +210,7 @@ void EntryRow::highlightOnly(QWidget* control)
 {
     for (EntryField field : kEntryChain)
         markWaiting(box(field), box(field) == control);
-    markWaiting(m_main.ui().Valide_A, m_main.ui().Valide_A == control);
+    markWaiting(m_ui->Valide_A, m_ui->Valide_A == control);
 }
 
 void EntryRow::waitFor(QWidget* control)
@@ -162,10 +234,10 @@ bool EntryRow::keyPressed(EntryField field, QObject* target, QKeyEvent* key)
 {
     if (!isTypedKey(*key))
         return false;
-    if (field == EntryField::C_Postal_A && m_main.context().state.Indicatif_Station == kDefaultCallsign) {
+    if (field == EntryField::C_Postal_A && m_logbook->Indicatif_Station() == kDefaultCallsign) {
         // No station yet: the log in use is the template. Say so on every key; the key itself
         // still goes in as typed.
-        m_main.context().platform.messages.inform(firstInstallationMessage());
+        m_platform->messages.inform(firstInstallationMessage());
         return false;
     }
     if (isEnterKey(*key)) {
@@ -186,20 +258,19 @@ void EntryRow::writeListPosition(EntryField field)
     if (field != EntryField::Mode_A && field != EntryField::Bande_A)
         return;
     const bool mode = field == EntryField::Mode_A;
-    m_main.context().platform.settings.write(
-        StationSettings::stationSection(m_main.context().state.Indicatif_Station),
+    m_platform->settings.write(StationSettings::stationSection(m_logbook->Indicatif_Station()),
         mode ? StationSettings::kModeUtilise : StationSettings::kBandeUtilisee,
-        QString::number(listPosition(mode ? m_main.ui().Mode_A : m_main.ui().Bande_A)));
+        QString::number(listPosition(mode ? m_ui->Mode_A : m_ui->Bande_A)));
 }
 
 void EntryRow::enterPressed(EntryField field)
 {
     const QString message = checkField(field, textOf(field));
     if (!message.isEmpty()) {
-        m_main.context().platform.messages.inform(message);
+        m_platform->messages.inform(message);
         return;
     }
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     switch (field) {
     case EntryField::C_Postal_A:
         postalCodeEntered();
@@ -236,7 +307,7 @@ void EntryRow::enterPressed(EntryField field)
 
 void EntryRow::postalCodeEntered()
 {
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     // The towns offered belong to the code that was new; whatever this code is, they go.
     offerTownNames(ui.Ville_A, {});
     ui.Date_A->setEnabled(true);
@@ -246,7 +317,7 @@ void EntryRow::postalCodeEntered()
 
 bool EntryRow::lookUpPostalCode(bool fromSave)
 {
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     const QString code = ui.C_Postal_A->text();
     m_acceptedCode.clear();
     // "00000" stands for records that carry only a DFCF reference: there may be many, nothing
@@ -255,7 +326,9 @@ bool EntryRow::lookUpPostalCode(bool fromSave)
         m_acceptedCode = code;
         return true;
     }
-    const LookUpOutcome outcome = Cherche_CP(code, m_main.context().state.stationLog());
+    QString readError;
+    const QList<QByteArray>& lines = m_logbook->read(&readError);
+    const LookUpOutcome outcome = readError.isEmpty() ? Cherche_CP(code, lines) : unreadableLogLookUp(readError);
     // A blocked code shows the contact that blocks it; an accepted one, looked up only because the
     // save found it unchecked, leaves the contact typed for it as it is.
     applyLookUp(outcome, outcome.result != 1 || !fromSave);
@@ -271,7 +344,7 @@ bool EntryRow::lookUpPostalCode(bool fromSave)
 
 void EntryRow::blockEntry()
 {
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     // Every box that leads on to the save goes, the save button first: a contact already in the log
     // is never stored twice.
     highlightOnly(nullptr);
@@ -283,41 +356,36 @@ void EntryRow::blockEntry()
 
 bool EntryRow::postalCodeChecked() const
 {
-    const QString code = m_main.ui().C_Postal_A->text();
+    const QString code = m_ui->C_Postal_A->text();
     if (code == QLatin1String("00000") || code == m_acceptedCode)
         return true;
-    return m_main.context().state.Modif_En_Cours && code == m_modifiedCode;
+    return m_logbook->Modif_En_Cours && code == m_modifiedCode;
 }
 
 void EntryRow::applyLookUp(const LookUpOutcome& outcome, bool withFields)
 {
-    Ui::Main& ui = m_main.ui();
-    ui.Liste_CP->clear();
-    ui.Liste_CP->addItems(outcome.lines);
-    if (outcome.caption)
-        ui.L_Communes->setTitle(*outcome.caption);
+    Ui::EntryRow& ui = *m_ui;
+    Q_EMIT listed(Listing {outcome.records, outcome.caption.value_or(QString())});
     if (withFields)
         apply(outcome.fields);
     if (outcome.status)
         ui.Status_A->setText(*outcome.status);
     // A modification keeps its caption: the save replaces the chosen line whatever the code.
-    if (outcome.saveCaption && !m_main.context().state.Modif_En_Cours)
+    if (outcome.saveCaption && !m_logbook->Modif_En_Cours)
         ui.Valide_A->setText(*outcome.saveCaption);
     if (!outcome.message.isEmpty())
-        m_main.context().platform.messages.inform(outcome.message);
+        m_platform->messages.inform(outcome.message);
 }
 
 void EntryRow::Valide()
 {
-    AppContext& context = m_main.context();
-    ProgramState& state = context.state;
-    Ui::Main& ui = m_main.ui();
+    Messages& messages = m_platform->messages;
     const EntryTexts entry = texts();
 
     // The chain checked every box on Enter, but a box may have been changed since with the mouse:
     // a record that would break the log's columns is never written.
     if (const auto refusal = firstRefusedField(entry)) {
-        context.platform.messages.inform(refusal->message);
+        messages.inform(refusal->message);
         waitFor(box(refusal->field));
         return;
     }
@@ -326,36 +394,30 @@ void EntryRow::Valide()
     if (!postalCodeChecked() && !lookUpPostalCode(true))
         return;
 
-    if (context.platform.messages.ask(kSaveQuestion)) {
+    if (messages.ask(kSaveQuestion)) {
         const std::optional<QByteArray> record = buildRecord(entry);
-        const StationLog log = state.stationLog();
-        const QString logName = QFileInfo(log.path()).fileName();
+        const QString logName = QFileInfo(m_logbook->stationLog().path()).fileName();
         if (!record) {
-            context.platform.messages.inform(notSavedMessage(
+            messages.inform(notSavedMessage(
                 {false, QStringLiteral("Un champ ne tient pas dans sa colonne du carnet."), {}}, logName));
             return;
         }
-        const RewriteResult written = state.Modif_En_Cours
-            ? Remplace_Ligne(log, *record, chosenLineMatcher(m_modifiedLine))
-            : Ajoute_Ligne(log, *record);
+        const RewriteResult written = m_logbook->Modif_En_Cours
+            ? m_logbook->Remplace_Ligne(*record, chosenLineMatcher(m_modifiedLine))
+            : m_logbook->Ajoute_Ligne(*record);
         if (!written.done) {
             // The entry stays as typed: the user may free some room and save again.
-            context.platform.messages.inform(notSavedMessage(written, logName));
+            messages.inform(notSavedMessage(written, logName));
             return;
         }
-        m_main.showWrittenLog(written.lines, Cp1252::decode(QByteArrayView(*record).first(2)));
+        Q_EMIT logWritten(Cp1252::decode(QByteArrayView(*record).first(2)));
     } else {
-        m_main.refreshTotal();
+        // Nothing written; the total follows the log as it stands now.
+        m_logbook->read();
     }
+    Q_EMIT saveEnded();
 
-    // The last listed line becomes the chosen one, as if the user had clicked it.
-    if (const int count = ui.Liste_CP->count(); count > 0) {
-        ui.Liste_CP->setCurrentRow(count - 1);
-        ui.Liste_CP->scrollToItem(ui.Liste_CP->item(count - 1));
-        state.Ligne_Choisie = ui.Liste_CP->item(count - 1)->text();
-    }
-
-    state.Modif_En_Cours = false;
+    m_logbook->Modif_En_Cours = false;
     m_modifiedLine.clear();
     m_modifiedCode.clear();
     resetRow(true);
@@ -368,7 +430,7 @@ void EntryRow::Efface()
 
 void EntryRow::resetRow(bool keepTown)
 {
-    Ui::Main& ui = m_main.ui();
+    Ui::EntryRow& ui = *m_ui;
     ui.Valide_A->setText(QString());
     ui.Valide_A->setEnabled(false);
     offerTownNames(ui.Ville_A, {});
@@ -388,7 +450,7 @@ void EntryRow::resetRow(bool keepTown)
     ui.Mode_A->setEnabled(false);
     ui.Bande_A->setEnabled(false);
     if (!keepTown) {
-        m_main.context().state.Modif_En_Cours = false;
+        m_logbook->Modif_En_Cours = false;
         m_modifiedLine.clear();
         m_modifiedCode.clear();
     }
@@ -398,52 +460,42 @@ void EntryRow::resetRow(bool keepTown)
 
 void EntryRow::Modifie()
 {
-    AppContext& context = m_main.context();
-    const ModificationStart start = startModification(context.state.Ligne_Choisie);
+    const ModificationStart start = startModification(m_logbook->Ligne_Choisie);
     if (!start.refusal.isEmpty()) {
-        context.platform.messages.inform(start.refusal);
+        m_platform->messages.inform(start.refusal);
         return;
     }
-    context.state.Modif_En_Cours = true;
-    m_modifiedLine = context.state.Ligne_Choisie;
+    m_logbook->Modif_En_Cours = true;
+    m_modifiedLine = m_logbook->Ligne_Choisie;
     m_modifiedCode = start.fields[EntryField::C_Postal_A].value_or(QString());
-    offerTownNames(m_main.ui().Ville_A, {});
+    offerTownNames(m_ui->Ville_A, {});
     apply(start.fields);
-    m_main.ui().Valide_A->setText(QStringLiteral("Enregistrer modifications"));
-    waitFor(m_main.ui().Ville_A);
+    m_ui->Valide_A->setText(QStringLiteral("Enregistrer modifications"));
+    waitFor(m_ui->Ville_A);
 }
 
 void EntryRow::Annule()
 {
-    AppContext& context = m_main.context();
-    const QString chosen = context.state.Ligne_Choisie;
+    const QString chosen = m_logbook->Ligne_Choisie;
     const CancelStart start = startCancel(chosen);
     if (!start.refusal.isEmpty()) {
-        context.platform.messages.inform(start.refusal);
+        m_platform->messages.inform(start.refusal);
         return;
     }
-    if (!context.platform.messages.ask(start.question))
+    if (!m_platform->messages.ask(start.question))
         return;
-    const StationLog log = context.state.stationLog();
-    const RewriteResult deleted = Supprime_Ligne(log, chosenLineMatcher(chosen));
+    const RewriteResult deleted = m_logbook->Supprime_Ligne(chosenLineMatcher(chosen));
     if (!deleted.done) {
-        context.platform.messages.inform(notDeletedMessage(deleted, QFileInfo(log.path()).fileName()));
+        m_platform->messages.inform(
+            notDeletedMessage(deleted, QFileInfo(m_logbook->stationLog().path()).fileName()));
         return;
     }
-    m_main.showWrittenLog(deleted.lines, start.code.left(2));
-}
-
-void EntryRow::listSelectionChanged()
-{
-    const QList<QListWidgetItem*> selected = m_main.ui().Liste_CP->selectedItems();
-    if (!selected.isEmpty())
-        m_main.context().state.Ligne_Choisie = selected.first()->text();
+    Q_EMIT logWritten(start.code.left(2));
 }
 
 void EntryRow::stationChanged()
 {
     // A contact typed or being modified belongs to the log it came from: it must not land in the
-    // new station's log, nor may a line chosen in the old listing pick a line of the new one.
+    // new station's log.
     Efface();
-    m_main.context().state.Ligne_Choisie.clear();
 }

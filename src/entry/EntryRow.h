@@ -1,34 +1,63 @@
 #pragma once
 
 #include "entry/EntryFields.h"
-#include "entry/TypedKeys.h"
+#include "widgets/KeyRetyper.h"
 
+#include <QGroupBox>
 #include <QHash>
-#include <QObject>
 
-class MainWindow;
+#include <memory>
+
+namespace Ui {
+class EntryRow;
+}
+class Logbook;
 class QKeyEvent;
-class QWidget;
+struct Listing;
 struct LookUpOutcome;
+struct Platform;
 
 // The entry row of the main window: one contact at a time, typed box by box and moved along by
 // Enter, looked up in the log, saved, cleared, or loaded back from the listing to be modified or
-// cancelled. The rules live in the core (checks, look-up, record, chosen line); this class puts
-// their results on the widgets.
-class EntryRow : public QObject
+// cancelled. The rules live in the core (checks, look-up, record, chosen line); this widget puts
+// their results on its boxes, changes the log through the logbook and tells the window what the
+// listing should show.
+class EntryRow : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    explicit EntryRow(MainWindow& main);
+    explicit EntryRow(QWidget* parent = nullptr);
+    ~EntryRow() override;
+
+    // The log and the machine the row works with; given once, before the row is used.
+    void attach(Logbook& logbook, Platform& platform);
+
+    // The band and mode lists, and the ones the current station used last.
+    void fillBandAndModeLists();
+    void selectStationBandAndMode();
+    // A new contact starts as made.
+    void startAsMade();
+    // Back to the postal code, after a listing was shown.
+    void focusPostalCode();
 
     // Efface_A: back to waiting for a postal code; nothing is saved.
     void Efface();
+    // "Modifie une saisie" and "Annule une saisie", on the line chosen in the listing.
+    void Modifie();
+    void Annule();
 
 Q_SIGNALS:
     // A look-up found the postal code new to the log ("Nouveau Code Postal"); Ville_A waits for
     // its town.
     void nouveauCodePostal(const QString& code);
+    // What a look-up lists: the département of the code typed.
+    void listed(const Listing& listing);
+    // A save, a modification or a cancel rewrote the log; the département of its record is the
+    // one to list.
+    void logWritten(const QString& dpt);
+    // The save question was answered; the last listed line becomes the chosen one.
+    void saveEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +68,7 @@ private:
     void setTextOf(EntryField field, const QString& text);
     EntryTexts texts() const;
     void apply(const EntryChanges& changes);
+    void setUpLook();
 
     bool keyPressed(EntryField field, QObject* target, QKeyEvent* key);
     void enterPressed(EntryField field);
@@ -59,12 +89,11 @@ private:
     void resetRow(bool keepTown);
 
     void Valide();
-    void Modifie();
-    void Annule();
-    void listSelectionChanged();
     void stationChanged();
 
-    MainWindow& m_main;
+    std::unique_ptr<Ui::EntryRow> m_ui;
+    Logbook* m_logbook = nullptr;
+    Platform* m_platform = nullptr;
     KeyRetyper m_retyper;
     QHash<QObject*, EntryField> m_watched;
     // The listing line a modification was started from: the save replaces that line, even if the

@@ -2,8 +2,7 @@
 
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
-#include "log/StationLog.h"
-#include "reports/Listing.h"
+#include "log/QslStatus.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
     for (const QByteArray& line : log) {
         const bool sameDepartement = firstTwo(line) == departement;
         if (sameDepartement) {
-            outcome.lines << listingLine(line);
+            outcome.records << line;
             outcome.caption = QStringLiteral("Communes du Departement ") + Cp1252::decode(firstTwo(line));
         }
         if (fieldBytes(line, LogField::CodePostal) == codeBytes) {
@@ -49,13 +48,13 @@ LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
                 outcome.fields[EntryField::Bande_A] = text(line, LogField::Bande).trimmed();
                 outcome.fields[EntryField::DFCF_A] = text(line, LogField::RefDFCF);
             }
-            const QByteArrayView status = fieldBytes(line, LogField::Etat_QSL);
-            const QString made = QStringLiteral("X");
-            if (status == "1" || status == "2" || status == "3" || status == "4") {
-                outcome.fields[EntryField::QSLE_A] = status == "2" || status == "4" ? made : QString();
-                outcome.fields[EntryField::QSLR_A] = status == "3" || status == "4" ? made : QString();
+            const QslStatus status = QslStatus::of(line);
+            const QString mark = QStringLiteral("X");
+            if (status.isKnown() && !status.isHeld()) {
+                outcome.fields[EntryField::QSLE_A] = status.isMade() ? mark : QString();
+                outcome.fields[EntryField::QSLR_A] = status.isConfirmed() ? mark : QString();
             }
-            if (status == "0") {
+            if (status.isHeld()) {
                 outcome.status = kNouveauCanton;
                 outcome.saveCaption = QStringLiteral("Enregistrer Canton");
             } else {
@@ -63,7 +62,7 @@ LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
                     = QStringLiteral("C.P. deja contacté avec ") + callsign + QStringLiteral(" le ") + date;
             }
             // A held code (status "0", no date) records a town without a contact.
-            if (status != "0" || !date.isEmpty())
+            if (!status.isHeld() || !date.isEmpty())
                 contacted = true;
         }
         // The log is in postal-code order: past the found code's département there is nothing
@@ -83,12 +82,8 @@ LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
     return outcome;
 }
 
-LookUpOutcome Cherche_CP(const QString& code, const StationLog& log)
+LookUpOutcome unreadableLogLookUp(const QString& readError)
 {
-    QString readError;
-    const QList<QByteArray> lines = log.readLines(&readError);
-    if (readError.isEmpty())
-        return Cherche_CP(code, lines);
     LookUpOutcome blocked;
     blocked.fields[EntryField::Ville_A] = QString();
     blocked.status = QString();

@@ -9,14 +9,12 @@
 
 #include <optional>
 
-class StationLog;
-
 // What the look-up of a postal code puts on the main window. It is computed from the log alone;
 // the entry row applies it to the widgets.
 struct LookUpOutcome
 {
-    // Liste_CP: every line of the postal code's département, as listing lines.
-    QStringList lines;
+    // Liste_CP: every record of the postal code's département.
+    QList<QByteArray> records;
     // L_Communes: untouched when the département has no line in the log.
     std::optional<QString> caption;
     // The boxes to fill; Ville_A is always emptied or filled.
@@ -43,7 +41,7 @@ inline const QString kNouveauCanton = QStringLiteral("Nouveau Canton");
 // matching line.
 LookUpOutcome Cherche_CP(const QString& code, const QList<QByteArray>& log);
 
-// The same on the log file. A log that exists but cannot be read blocks the entry with a message:
+// The look-up in a log that exists but cannot be read: the entry is blocked with the reason, since
 // a code already contacted must never be taken for a new one. The status line is emptied: it
 // cannot say anything true of the code.
-LookUpOutcome Cherche_CP(const QString& code, const StationLog& log);
+LookUpOutcome unreadableLogLookUp(const QString& readError);

@@ -7,5 +7,5 @@ target_sources(kerlanic_core PRIVATE
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EntryRow.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TypedKeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EntryRow.ui
 )

@@ -1,6 +1,7 @@
 #include "log/Points.h"
 
 #include "log/LogRecord.h"
+#include "log/QslStatus.h"
 #include "log/StationLog.h"
 
 #include <QLocale>
@@ -18,8 +19,7 @@ int scoringDepartement(QByteArrayView line)
 
 bool isConfirmedRecord(QByteArrayView line)
 {
-    const QByteArrayView status = fieldBytes(line, LogField::Etat_QSL);
-    return status == "3" || status == "4";
+    return QslStatus::of(line).isConfirmed();
 }
 
 qint64 recordTenths(QByteArrayView line)

@@ -2,69 +2,86 @@
 
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
-#include "log/StationLog.h"
+#include "log/QslStatus.h"
 
 namespace {
 
-QString padded(QByteArrayView bytes, qsizetype width)
+// The log field each column of the listing shows; the flags and the town have their own rules.
+LogField logFieldOf(ListingField field)
 {
-    QString text = Cp1252::decode(bytes);
-    if (text.size() < width)
-        text += QString(width - text.size(), QLatin1Char(' '));
-    return text;
+    switch (field) {
+    case ListingField::CodePostal:
+        return LogField::CodePostal;
+    case ListingField::DateQso:
+        return LogField::DateQso;
+    case ListingField::Indicatif:
+        return LogField::Indicatif;
+    case ListingField::RefDFCF:
+        return LogField::RefDFCF;
+    case ListingField::Mode:
+        return LogField::Mode;
+    case ListingField::Bande:
+        return LogField::Bande;
+    case ListingField::Cont:
+    case ListingField::Conf:
+        return LogField::Etat_QSL;
+    case ListingField::Commune:
+        break;
+    }
+    return LogField::Commune;
 }
 
-QString field(QByteArrayView record, LogField which)
+QLatin1Char flag(bool set)
 {
-    return padded(fieldBytes(record, which), logColumn(which).width);
-}
-
-bool isContacted(QByteArrayView status)
-{
-    return status == "2" || status == "3" || status == "4";
-}
-
-bool isConfirmed(QByteArrayView status)
-{
-    return status == "3" || status == "4";
+    return QLatin1Char(set ? 'O' : 'N');
 }
 
 } // namespace
 
 QString qslFlags(QByteArrayView status)
 {
-    const QLatin1String blanks("      ");
-    const QLatin1Char made(status == "2" || status == "4" ? 'O' : 'N');
-    const QLatin1Char confirmed(isConfirmed(status) ? 'O' : 'N');
-    return made + blanks + confirmed;
+    const QslStatus qsl(status.size() == 1 ? status[0] : '\0');
+    return flag(qsl.isMade()) + QLatin1String("      ") + flag(qsl.isConfirmed());
 }
 
 QString listingLine(QByteArrayView record)
 {
+    const QslStatus qsl = QslStatus::of(record);
     QString line;
     line.reserve(110);
     line += QLatin1String("   CP ");
-    line += field(record, LogField::CodePostal);
-    line += QLatin1Char(' ');
-    line += field(record, LogField::DateQso);
-    line += QLatin1String("  ");
-    line += field(record, LogField::Indicatif);
-    line += QLatin1String("  ");
-    line += field(record, LogField::RefDFCF);
-    line += QLatin1String("  ");
-    line += field(record, LogField::Mode);
-    line += QLatin1String("  ");
-    line += field(record, LogField::Bande);
-    line += QLatin1String("   ");
-    line += qslFlags(fieldBytes(record, LogField::Etat_QSL));
-    line += QLatin1String("   ");
-    line += Cp1252::decode(fieldBytes(record, LogField::Commune));
+    for (const ListingColumn& column : kListingColumns) {
+        if (line.size() < column.start)
+            line += QString(column.start - line.size(), QLatin1Char(' '));
+        switch (column.field) {
+        case ListingField::Cont:
+            line += flag(qsl.isMade());
+            break;
+        case ListingField::Conf:
+            line += flag(qsl.isConfirmed());
+            break;
+        default:
+            line += Cp1252::decode(fieldBytes(record, logFieldOf(column.field)));
+        }
+        if (column.width > 0 && line.size() < column.start + column.width)
+            line += QString(column.start + column.width - line.size(), QLatin1Char(' '));
+    }
     return line;
 }
 
-Listing Liste_Dpt(const StationLog& log, const QString& dpt)
+QString listingField(const QString& line, ListingField field)
 {
-    return Liste_Dpt(log.readLines(), dpt);
+    const ListingColumn& column = listingColumn(field);
+    return column.width > 0 ? line.mid(column.start, column.width) : line.mid(column.start);
+}
+
+QStringList Listing::lines() const
+{
+    QStringList all;
+    all.reserve(records.size());
+    for (const QByteArray& record : records)
+        all << listingLine(record);
+    return all;
 }
 
 Listing Liste_Dpt(const QList<QByteArray>& lines, const QString& dpt)
@@ -77,27 +94,21 @@ Listing Liste_Dpt(const QList<QByteArray>& lines, const QString& dpt)
         for (const QByteArray& line : lines) {
             if (!line.startsWith(prefix))
                 continue;
-            listing.lines << listingLine(line);
-            const QByteArrayView status = fieldBytes(line, LogField::Etat_QSL);
-            contacted += isContacted(status);
-            confirmed += isConfirmed(status);
+            listing.records << line;
+            const QslStatus qsl = QslStatus::of(line);
+            contacted += qsl.hasAMark();
+            confirmed += qsl.isConfirmed();
         }
     }
-    listing.caption = numberText(listing.lines.size())
+    listing.caption = numberText(listing.records.size())
         + QStringLiteral(" Codes Postaux contactés dans le Département ") + dpt
         + QStringLiteral("      Contactés : ") + numberText(contacted) + QStringLiteral("   Confirmés : ")
         + numberText(confirmed) + QStringLiteral("  ");
     return listing;
 }
 
-Listing Liste_Tous(const StationLog& log)
+Listing Liste_Tous(const QList<QByteArray>& lines)
 {
-    Listing listing;
-    const QList<QByteArray> lines = log.readLines();
-    listing.lines.reserve(lines.size());
-    for (const QByteArray& line : lines)
-        listing.lines << listingLine(line);
-    listing.caption = numberText(listing.lines.size())
-        + QStringLiteral(" Codes Postaux contactés dans tous les Départements");
-    return listing;
+    return {lines,
+        numberText(lines.size()) + QStringLiteral(" Codes Postaux contactés dans tous les Départements")};
 }

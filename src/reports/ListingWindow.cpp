@@ -1,13 +1,11 @@
 #include "reports/ListingWindow.h"
 
-#include "app/Fonts.h"
-#include "app/MainWindow.h"
-#include "app/ProgramState.h"
-#include "app/SecondaryWindows.h"
+#include "model/Logbook.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "ui_ListingWindow.h"
-#include "ui_MainWindow.h"
+#include "widgets/Fonts.h"
+#include "widgets/SecondaryWindows.h"
 
 #include <QFontMetrics>
 
@@ -42,8 +40,8 @@ Design designOf(Selection selection)
 
 } // namespace
 
-ListingWindow::ListingWindow(MainWindow& main, Selection selection)
-    : QWidget(&main, Qt::Window)
+ListingWindow::ListingWindow(AppContext context, Selection selection, QWidget* parent)
+    : QWidget(parent, Qt::Window)
     , m_ui(std::make_unique<Ui::Aff_Liste>())
 {
     m_ui->setupUi(this);
@@ -58,13 +56,12 @@ ListingWindow::ListingWindow(MainWindow& main, Selection selection)
     m_ui->Liste->setFont(listingFont());
     m_ui->Label2->follow(m_ui->Liste, design.heads);
 
-    AppContext& context = main.context();
     QString readError;
-    const QList<QByteArray> log = context.state.stationLog().readLines(&readError);
+    const QList<QByteArray> log = context.logbook.read(&readError);
     if (!readError.isEmpty())
         context.platform.messages.inform(readError);
-    // The total line repeats the main window's total as it stands.
-    const QStringList lines = windowLines(selection, log, main.ui().Tot_Points->text());
+    // The total line repeats the total of the log as just read.
+    const QStringList lines = windowLines(selection, log, context.logbook.total());
     m_ui->Liste->addItems(lines);
 
     // All lines share one size, which the list takes from its last line (the total line, or the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppContext.h"
 #include "reports/ReportLines.h"
 
 #include <QWidget>
@@ -9,7 +10,6 @@
 namespace Ui {
 class Aff_Liste;
 }
-class MainWindow;
 
 // One of the three numbered listings of the log (contacted, confirmed, non-confirmed), filled
 // once when the window opens.
@@ -18,7 +18,7 @@ class ListingWindow : public QWidget
     Q_OBJECT
 
 public:
-    ListingWindow(MainWindow& main, Selection selection);
+    ListingWindow(AppContext context, Selection selection, QWidget* parent);
     ~ListingWindow() override;
 
 private:

@@ -1,17 +1,16 @@
 #include "reports/NumeroDptWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/SecondaryWindows.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "ui_NumeroDptWindow.h"
+#include "widgets/SecondaryWindows.h"
 
 #include <QKeyEvent>
 
-NumeroDptWindow::NumeroDptWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window)
+NumeroDptWindow::NumeroDptWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window)
     , m_ui(std::make_unique<Ui::Numero_Dpt>())
-    , m_main(main)
+    , m_platform(platform)
 {
     m_ui->setupUi(this);
     m_ui->Num_Dep->setFixedWidth(m_ui->Num_Dep->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
@@ -19,7 +18,7 @@ NumeroDptWindow::NumeroDptWindow(MainWindow& main)
     connect(m_ui->Num_Dep, &QLineEdit::returnPressed, this, &NumeroDptWindow::enterPressed);
 
     setFixedSize(sizeHint());
-    placeCentred(*this, m_main.context().platform.screen);
+    placeCentred(*this, m_platform.screen);
     m_ui->Num_Dep->setFocus();
 }
 
@@ -42,7 +41,7 @@ bool NumeroDptWindow::eventFilter(QObject* watched, QEvent* event)
 void NumeroDptWindow::enterPressed()
 {
     const QString dpt = m_ui->Num_Dep->text();
-    Messages& messages = m_main.context().platform.messages;
+    Messages& messages = m_platform.messages;
     if (dpt.isEmpty()) {
         messages.inform(QStringLiteral("Entrez un Département"));
         return;
@@ -51,6 +50,6 @@ void NumeroDptWindow::enterPressed()
         messages.inform(QStringLiteral("2 caracteres pour le Département"));
         return;
     }
-    m_main.Liste_Dpt(dpt);
+    Q_EMIT departementChosen(dpt);
     close();
 }

@@ -7,7 +7,7 @@
 namespace Ui {
 class Numero_Dpt;
 }
-class MainWindow;
+struct Platform;
 
 // Asks for a département and lists it in the main window. Small letters typed become capitals,
 // so "2a" finds the Corsican postal codes as the log holds them.
@@ -16,8 +16,12 @@ class NumeroDptWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit NumeroDptWindow(MainWindow& main);
+    NumeroDptWindow(Platform& platform, QWidget* parent);
     ~NumeroDptWindow() override;
+
+Q_SIGNALS:
+    // The département typed, two characters, to be listed.
+    void departementChosen(const QString& dpt);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,5 +30,5 @@ private:
     void enterPressed();
 
     std::unique_ptr<Ui::Numero_Dpt> m_ui;
-    MainWindow& m_main;
+    Platform& m_platform;
 };

@@ -2,6 +2,7 @@
 
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
+#include "log/QslStatus.h"
 #include "log/Points.h"
 
 #include <functional>
@@ -117,7 +118,8 @@ bool isSelected(Selection selection, QByteArrayView line)
     case Selection::Confirme:
         return isConfirmedRecord(line);
     case Selection::NonConfirme:
-        return fieldBytes(line, LogField::Etat_QSL) == "2";
+        // Made and not confirmed: the QSL still to ask for.
+        return QslStatus::of(line).digit() == '2';
     }
     return false;
 }

@@ -1,34 +1,47 @@
 #pragma once
 
+#include "app/AppContext.h"
 #include "reports/ReportLines.h"
 
 #include <QObject>
 #include <QPointer>
 
-class MainWindow;
 class ListingWindow;
 class NumeroDptWindow;
 class SummaryWindow;
+class QWidget;
 
-// Wires listing windows, summary, report files and printed reports into the main window.
+// The listing windows, the summary, the report files and the printed reports, each on the log
+// as it stands when it is asked for.
 class ReportsMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ReportsMenu(MainWindow& main);
+    // parent: the window the secondary windows belong to.
+    ReportsMenu(AppContext context, QWidget* parent);
 
+    void showNumeroDpt();
+    void showRecapitulatif();
+    void showContacte() { showListing(m_affContacte, Selection::Contacte); }
+    void showConfirme() { showListing(m_affConfirme, Selection::Confirme); }
+    void showNonConfirme() { showListing(m_affNonConfirme, Selection::NonConfirme); }
     void Enregistre_Confirme() { save(Report::Confirme); }
     void Enregistre_Contacte() { save(Report::Contacte); }
     void Imprime_Confirme() { print(Report::Confirme); }
     void Imprime_Contacte() { print(Report::Contacte); }
+
+Q_SIGNALS:
+    // The département typed in Numero_Dpt, to be listed.
+    void departementChosen(const QString& dpt);
 
 private:
     void showListing(QPointer<ListingWindow>& slot, Selection selection);
     void save(Report report);
     void print(Report report);
 
-    MainWindow& m_main;
+    AppContext m_context;
+    QWidget* m_parent;
     QPointer<NumeroDptWindow> m_numeroDpt;
     QPointer<SummaryWindow> m_recapitulatif;
     QPointer<ListingWindow> m_affContacte;

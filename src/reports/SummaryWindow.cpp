@@ -1,15 +1,14 @@
 #include "reports/SummaryWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/ProgramState.h"
-#include "app/SecondaryWindows.h"
+#include "model/Logbook.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "reports/Summary.h"
 #include "ui_SummaryWindow.h"
+#include "widgets/SecondaryWindows.h"
 
-SummaryWindow::SummaryWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window)
+SummaryWindow::SummaryWindow(AppContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window)
     , m_ui(std::make_unique<Ui::Recapitulatif>())
 {
     m_ui->setupUi(this);
@@ -19,12 +18,12 @@ SummaryWindow::SummaryWindow(MainWindow& main)
              m_ui->NB_E_DFCF, m_ui->NB_E_Quelvar})
         box->setFixedWidth(boxWidth);
     setFixedSize(sizeHint());
-    placeCentred(*this, main.context().platform.screen);
+    placeCentred(*this, context.platform.screen);
 
     QString readError;
-    const QList<QByteArray> log = main.context().state.stationLog().readLines(&readError);
+    const QList<QByteArray> log = context.logbook.read(&readError);
     if (!readError.isEmpty())
-        main.context().platform.messages.inform(readError);
+        context.platform.messages.inform(readError);
     const Summary summary = summarise(log);
     m_ui->Nb_C_Contacte->setText(summary.Nb_C_Contacte);
     m_ui->Nb_C_Confirme->setText(summary.Nb_C_Confirme);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppContext.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -7,7 +9,6 @@
 namespace Ui {
 class Recapitulatif;
 }
-class MainWindow;
 
 // The summary sheet of the whole log, counted once when the window opens.
 class SummaryWindow : public QWidget
@@ -15,7 +16,7 @@ class SummaryWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit SummaryWindow(MainWindow& main);
+    SummaryWindow(AppContext context, QWidget* parent);
     ~SummaryWindow() override;
 
 private:

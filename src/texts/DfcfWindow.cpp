@@ -1,6 +1,6 @@
 #include "texts/DfcfWindow.h"
 
-#include "app/SecondaryWindows.h"
+#include "widgets/SecondaryWindows.h"
 #include "texts/DfcfPage.h"
 #include "ui_DfcfWindow.h"
 

@@ -1,6 +1,6 @@
 #include "texts/RulesWindow.h"
 
-#include "app/SecondaryWindows.h"
+#include "widgets/SecondaryWindows.h"
 #include "platform/Screen.h"
 #include "texts/RulesTexts.h"
 #include "ui_RulesWindow.h"

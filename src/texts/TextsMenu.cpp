@@ -1,40 +1,32 @@
 #include "texts/TextsMenu.h"
 
-#include "app/MainWindow.h"
-#include "app/SecondaryWindows.h"
 #include "platform/Platform.h"
 #include "texts/DfcfPage.h"
 #include "texts/DfcfWindow.h"
 #include "texts/RulesWindow.h"
-#include "ui_MainWindow.h"
+#include "widgets/SecondaryWindows.h"
 
-TextsMenu::TextsMenu(MainWindow& main)
-    : QObject(&main)
-    , m_main(main)
+TextsMenu::TextsMenu(AppContext context, QWidget* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_parent(parent)
     , m_dfcfAddress(dfcfListUrl())
-{
-    Ui::Main& ui = main.ui();
-    connect(ui.Mnu_Regle_10Millions, &QAction::triggered, this, &TextsMenu::showRules10M);
-    connect(ui.Mnu_Reglement_DVF, &QAction::triggered, this, &TextsMenu::showRulesDvf);
-    connect(ui.Liste_DFCF, &QPushButton::clicked, this, &TextsMenu::showDfcfList);
-}
+{ }
 
 void TextsMenu::showRules10M()
 {
-    showSecondary(m_rules10M, [&] {
-        return new RulesWindow(RulesWindow::reglement10M(), m_main.context().platform.screen, &m_main);
-    });
+    showSecondary(m_rules10M,
+        [&] { return new RulesWindow(RulesWindow::reglement10M(), m_context.platform.screen, m_parent); });
 }
 
 void TextsMenu::showRulesDvf()
 {
-    showSecondary(m_rulesDvf, [&] {
-        return new RulesWindow(RulesWindow::reglementDvf(), m_main.context().platform.screen, &m_main);
-    });
+    showSecondary(m_rulesDvf,
+        [&] { return new RulesWindow(RulesWindow::reglementDvf(), m_context.platform.screen, m_parent); });
 }
 
 void TextsMenu::showDfcfList()
 {
     showSecondary(
-        m_dfcf, [&] { return new DfcfWindow(m_dfcfAddress, m_main.context().platform.screen, &m_main); });
+        m_dfcf, [&] { return new DfcfWindow(m_dfcfAddress, m_context.platform.screen, m_parent); });
 }

@@ -1,30 +1,33 @@
 #pragma once
 
+#include "app/AppContext.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
 
-class MainWindow;
-class RulesWindow;
 class DfcfWindow;
+class QWidget;
+class RulesWindow;
 
-// Wires the rules windows and the DFCF list into the main window.
+// The rules of both awards and the DFCF reference list.
 class TextsMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TextsMenu(MainWindow& main);
+    // parent: the window the secondary windows belong to.
+    TextsMenu(AppContext context, QWidget* parent);
 
+    void showRules10M();
+    void showRulesDvf();
+    void showDfcfList();
     // Where the DFCF list is fetched from; the award manager's page unless changed.
     void setDfcfAddress(const QUrl& address) { m_dfcfAddress = address; }
 
 private:
-    void showRules10M();
-    void showRulesDvf();
-    void showDfcfList();
-
-    MainWindow& m_main;
+    AppContext m_context;
+    QWidget* m_parent;
     QPointer<RulesWindow> m_rules10M;
     QPointer<RulesWindow> m_rulesDvf;
     QPointer<DfcfWindow> m_dfcf;

@@ -102,8 +102,8 @@ void TestStationWindow::refusalsChangeNothing()
     QVERIFY(f.window->isVisible());
     QVERIFY(f.fake.settings.writes.isEmpty());
     QCOMPARE(f.files(), filesBefore);
-    QCOMPARE(f.state.Indicatif_Station, QStringLiteral("F6ABC"));
-    QCOMPARE(f.state.stationLog().path(), f.logPath("F6ABC"));
+    QCOMPARE(f.logbook.Indicatif_Station(), QStringLiteral("F6ABC"));
+    QCOMPARE(f.logbook.stationLog().path(), f.logPath("F6ABC"));
     QCOMPARE(f.label("I_Station"), QStringLiteral("F6ABC"));
 }
 
@@ -143,7 +143,7 @@ void TestStationWindow::newLogWithoutRoomOrTemplate()
         qPrintable(message));
     QVERIFY(!QFileInfo::exists(f.logPath("F6ABC")));
     QVERIFY(f.fake.settings.writes.isEmpty());
-    QCOMPARE(f.state.Indicatif_Station + u' ' + f.label("I_Station"), QStringLiteral("FXXXX FXXXX"));
+    QCOMPARE(f.logbook.Indicatif_Station() + u' ' + f.label("I_Station"), QStringLiteral("FXXXX FXXXX"));
     QVERIFY(f.window->isVisible());
 
     // No template: the new station gets an empty log. Pasted in small letters, past the key
@@ -155,7 +155,7 @@ void TestStationWindow::newLogWithoutRoomOrTemplate()
     QCOMPARE(f.fake.messages.shown.size(), 1);
     QVERIFY(QFileInfo::exists(f.logPath("F1ABCDEFGHIJ")));
     QCOMPARE(TestFiles::read(f.logPath("F1ABCDEFGHIJ")), QByteArray());
-    QCOMPARE(f.state.Indicatif_Station + u' ' + f.label("C_Station"), QStringLiteral("F1ABCDEFGHIJ 2A004"));
+    QCOMPARE(f.logbook.Indicatif_Station() + u' ' + f.label("C_Station"), QStringLiteral("F1ABCDEFGHIJ 2A004"));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("0.0"));
 }
 

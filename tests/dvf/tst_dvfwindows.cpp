@@ -36,7 +36,7 @@ struct DvfFixture : MainFixture
                 record("29200", "13/03/06", "F4BRE", '3', "CW", "7.0 Mhz", "", ""),
                 record("45000", "14/03/06", "F6ORL", '4', "SSB", "14 Mhz", "45050", "")}));
         start();
-        state.Nb_Villes_Confirmees = 12;
+        logbook.Nb_Villes_Confirmees = 12;
     }
 
     QString townListPath() const { return QDir(dir.path()).filePath("Liste_DVF.txt"); }
@@ -112,7 +112,7 @@ private Q_SLOTS:
                 "Encore  8 QSO pour le diplome Classe III", "Encore  7 QSO pour le diplome Classe III"}));
 
         f.fake.printer.lines.clear();
-        f.main->findChild<QLabel*>("Label33")->setText("31/12/26");
+        f.logbook.dateShown = "31/12/26";
         f.choose("Mnu_Imp_Resultats");
         QCOMPARE(
             f.fake.printer.lines.value(0), QString("                F6ABC_P  Villes contactées au 31/12/26"));
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!dvf);
         f.choose("Mnu_Diplome");
         QCOMPARE(f.items("DVF", "Liste_DVF"), QStringList {"    1  56  56100 LORIENT                *"});
-        QCOMPARE(f.state.Nb_Villes_Confirmees, 1);
+        QCOMPARE(f.logbook.Nb_Villes_Confirmees, 1);
     }
 
     // The windows open empty and usable and say what is missing; the printout says it prints nothing.
@@ -160,7 +160,7 @@ private Q_SLOTS:
         f.choose("Mnu_Diplome");
         QVERIFY(f.window("DVF")->isVisible() && f.window("DVF")->isWindow());
         QVERIFY(f.items("DVF", "Liste_DVF").isEmpty());
-        QCOMPARE(f.state.Nb_Villes_Confirmees, 0);
+        QCOMPARE(f.logbook.Nb_Villes_Confirmees, 0);
         // Still usable; choosing it again while open does not repeat the message.
         f.clickResults();
         f.choose("Mnu_Diplome");
@@ -202,7 +202,7 @@ private Q_SLOTS:
         f.choose("Mnu_Imp_Resultats");
         QCOMPARE(f.fake.printer.lines.isEmpty(), !dialogAnswer);
         QCOMPARE(f.fake.printer.events.last(3), (QStringList {"bold=0", "font name=Arial", "font size=10"}));
-        QTEST(f.state.Nb_Villes_Confirmees, "confirmed");
+        QTEST(f.logbook.Nb_Villes_Confirmees, "confirmed");
         QTEST(f.fake.messages.shown, "messages");
     }
 };

@@ -1,7 +1,7 @@
 #include "MainFixture.h"
 #include "SampleLog.h"
 #include "TestFiles.h"
-#include "app/FieldColour.h"
+#include "widgets/FieldColour.h"
 #include "postal/TownSuggestions.h"
 #include "reports/Listing.h"
 
@@ -61,7 +61,7 @@ struct EntryFixture : MainFixture
         return edit(name)->text();
     }
     QString status() const { return main->findChild<QLabel*>("Status_A")->text(); }
-    QByteArray log() const { return TestFiles::read(logPath(state.Indicatif_Station)); }
+    QByteArray log() const { return TestFiles::read(logPath(logbook.Indicatif_Station())); }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QStringList shown() const { return fake.messages.shown; }
     QString focus() const
@@ -80,16 +80,6 @@ struct EntryFixture : MainFixture
                 names << QLatin1String(name);
         }
         return names.join(u' ');
-    }
-
-    // A user's click on a listed line.
-    void chooseListedLine(const QByteArray& record)
-    {
-        const QList<QListWidgetItem*> found = listing()->findItems(listingLine(record), Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), record.constData());
-        listing()->scrollToItem(found.first());
-        QTest::mouseClick(
-            listing()->viewport(), Qt::LeftButton, {}, listing()->visualItemRect(found.first()).center());
     }
 
     // Enter in each box of the chain from first to last, taking their texts as they are.
@@ -142,6 +132,7 @@ private Q_SLOTS:
     void aContactIsNeverStoredTwice_data();
     void aContactIsNeverStoredTwice();
     void refusedFailedOrDeclinedSave();
+    void unreadableLogBlocksTheLookUp();
     void modifyAndCancelTheChosenLineOnly();
     void clearingEndsAModification();
 };
@@ -205,7 +196,7 @@ void TestEntryRow::roadOfAContact()
     QCOMPARE(f.log(), logOf({kDfcf, kBourg, kOrleans, kHeld, saved, kParis}));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("99447.3"));
     QCOMPARE(f.listedLines(), (QStringList {listingLine(kOrleans), listingLine(kHeld), listingLine(saved)}));
-    QCOMPARE(f.state.Ligne_Choisie, listingLine(saved));
+    QCOMPARE(f.logbook.Ligne_Choisie, listingLine(saved));
     // The row waits for the next postal code, with the same mode and band.
     QCOMPARE(f.waiting() + u'|' + f.enabled(), QStringLiteral("C_Postal_A|C_Postal_A Ville_A"));
     QCOMPARE(f.text("C_Postal_A") + f.text("Ville_A") + f.text("Date_A") + f.text("Ind_A") + f.status(),
@@ -228,8 +219,8 @@ void TestEntryRow::roadOfAContact()
     const QByteArray modified = "45430 12/03/06 F5XYZ        4 CW     14 Mhz       CH\xc9"
                                 "CY";
     QCOMPARE(f.log(), logOf({kDfcf, kBourg, kOrleans, kHeld, modified, kParis}));
-    QVERIFY(!f.state.Modif_En_Cours);
-    QCOMPARE(f.state.Ligne_Choisie, listingLine(modified));
+    QVERIFY(!f.logbook.Modif_En_Cours);
+    QCOMPARE(f.logbook.Ligne_Choisie, listingLine(modified));
 
     // And out of the log again; a No first leaves it there.
     f.answer("Annule_Saisie", false);
@@ -360,7 +351,7 @@ void TestEntryRow::firstInstallationMessageOnEveryKey()
         "    Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
     QCOMPARE(f.shown(), QStringList(6, message));
     QCOMPARE(f.enabled() + u'|' + f.status(), QStringLiteral("C_Postal_A|"));
-    QCOMPARE(f.listing()->count(), 0);
+    QCOMPARE(f.listedLines().size(), 0);
 }
 
 void TestEntryRow::modeAndBandSettings_data()
@@ -526,6 +517,20 @@ void TestEntryRow::refusedFailedOrDeclinedSave()
         QStringLiteral("C_Postal_A|"));
 }
 
+void TestEntryRow::unreadableLogBlocksTheLookUp()
+{
+    EntryFixture f;
+    f.startStation();
+    // A folder where the log should be: it exists but cannot be read, even by root.
+    QVERIFY(QFile::remove(f.logPath("F6ABC")));
+    QVERIFY(QDir(f.dir.path()).mkdir("F6ABC_CP.txt"));
+    f.typeAndEnter("C_Postal_A", "45200");
+    QVERIFY2(f.shown().last().startsWith(QString::fromUtf8("Le fichier ")
+                 + QDir::toNativeSeparators(f.logPath("F6ABC")) + QString::fromUtf8(" ne peut pas être lu")),
+        qPrintable(f.shown().last()));
+    QCOMPARE(f.status() + u'|' + f.enabled() + u'|' + f.focus(), QStringLiteral("||Efface_A"));
+}
+
 void TestEntryRow::modifyAndCancelTheChosenLineOnly()
 {
     EntryFixture f;
@@ -578,9 +583,9 @@ void TestEntryRow::clearingEndsAModification()
     // Switching to another station ends a modification too: it belongs to the old log.
     f.chooseListedLine(kOrleans);
     f.click("Modi_Saisie");
-    f.main->switchStation("F5ZZZ", "75001");
-    QVERIFY(!f.state.Modif_En_Cours);
-    QVERIFY(f.state.Ligne_Choisie.isEmpty());
+    f.logbook.setStation("F5ZZZ", "75001");
+    QVERIFY(!f.logbook.Modif_En_Cours);
+    QVERIFY(f.logbook.Ligne_Choisie.isEmpty());
     QCOMPARE(f.text("Ville_A"), QString());
 }
 

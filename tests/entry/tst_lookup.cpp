@@ -1,11 +1,7 @@
 #include "SampleLog.h"
 #include "TestFiles.h"
 #include "entry/LookUp.h"
-#include "log/StationLog.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using TestFiles::record;
@@ -22,8 +18,8 @@ const QByteArray kParisConfirmed = record("75001", "05/05/09", "F4XYZ", '3', "FM
 QString shown(const LookUpOutcome& outcome)
 {
     QStringList codes;
-    for (const QString& line : outcome.lines)
-        codes << line.mid(6, 5);
+    for (const QByteArray& record : outcome.records)
+        codes << QString::fromLatin1(record.left(5));
     QStringList all {"listed=" + codes.join(u',')};
     if (outcome.caption)
         all << "caption=" + *outcome.caption;
@@ -68,7 +64,6 @@ class TestLookUp : public QObject
 private Q_SLOTS:
     void outcome_data();
     void outcome();
-    void readsTheStationLog();
 };
 
 void TestLookUp::outcome_data()
@@ -122,25 +117,6 @@ void TestLookUp::outcome()
     QFETCH(QString, code);
     QFETCH(QString, expected);
     QCOMPARE(shown(Cherche_CP(code, log)), expected);
-}
-
-void TestLookUp::readsTheStationLog()
-{
-    QTemporaryDir dir;
-    const StationLog log(dir.path(), "F6ABC");
-    TestFiles::write(log.path(), TestFiles::logOf({kBourg, kOrleans, kHeld, kParis}));
-    QCOMPARE(shown(Cherche_CP("45200", log)),
-        "listed=45000,45100|caption=Communes du Departement 45|" + newCode("45200"));
-
-    // A folder where the log should be: it exists but cannot be read, even by root.
-    QVERIFY(QFile::remove(log.path()));
-    QVERIFY(QDir(dir.path()).mkdir("F6ABC_CP.txt"));
-    const LookUpOutcome outcome = Cherche_CP("45000", log);
-    QVERIFY2(outcome.message.startsWith(QString::fromUtf8("Le fichier ")
-                 + QDir::toNativeSeparators(log.path()) + " ne peut pas être lu"),
-        qPrintable(outcome.message));
-    QCOMPARE(outcome.status, QString());
-    QCOMPARE(outcome.result, 0);
 }
 
 QTEST_GUILESS_MAIN(TestLookUp)

@@ -4,17 +4,19 @@
 #include "app/StationSettings.h"
 #include "log/StationLog.h"
 
+#include "reports/Listing.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QTest>
 
 MainFixture::MainFixture()
-    : platform(fake.platform())
-{
-    state.appDir = dir.path();
-}
+    : logbook(dir.path())
+    , platform(fake.platform())
+{ }
 
 MainFixture::~MainFixture() = default;
 
@@ -38,7 +40,7 @@ void MainFixture::writeLog(const QString& callsign, const QByteArray& contents)
 
 MainWindow& MainFixture::start()
 {
-    main = std::make_unique<MainWindow>(AppContext {state, platform});
+    main = std::make_unique<MainWindow>(logbook, platform);
     main->startUp();
     return *main;
 }
@@ -58,15 +60,25 @@ QPushButton* MainFixture::button(const char* name) const
     return main->findChild<QPushButton*>(QLatin1String(name));
 }
 
-QListWidget* MainFixture::listing() const
+QListView* MainFixture::listing() const
 {
-    return main->findChild<QListWidget*>(QStringLiteral("Liste_CP"));
+    return main->findChild<QListView*>(QStringLiteral("Liste_CP"));
 }
 
 QStringList MainFixture::listedLines() const
 {
     QStringList lines;
-    for (int i = 0; i < listing()->count(); ++i)
-        lines << listing()->item(i)->text();
+    const QAbstractItemModel* model = listing()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->index(row, 0).data().toString();
     return lines;
+}
+
+void MainFixture::chooseListedLine(const QByteArray& record) const
+{
+    const QModelIndexList found = listing()->model()->match(listing()->model()->index(0, 0), Qt::DisplayRole,
+        listingLine(record), 1, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), record.constData());
+    listing()->scrollTo(found.first());
+    QTest::mouseClick(listing()->viewport(), Qt::LeftButton, {}, listing()->visualRect(found.first()).center());
 }

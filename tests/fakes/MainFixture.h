@@ -1,9 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "app/ProgramState.h"
+#include "model/Logbook.h"
 
 #include <QTemporaryDir>
 
@@ -11,7 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 // The main window on fakes, with a temporary program folder: what every window test starts from.
@@ -31,12 +30,14 @@ struct MainFixture
     QLineEdit* edit(const char* name) const;
     QComboBox* combo(const char* name) const;
     QPushButton* button(const char* name) const;
-    QListWidget* listing() const;
+    QListView* listing() const;
     QStringList listedLines() const;
+    // A user's click on the listed line of a record.
+    void chooseListedLine(const QByteArray& record) const;
 
     QTemporaryDir dir;
     FakePlatform fake;
-    ProgramState state;
+    Logbook logbook;
     Platform platform;
     std::unique_ptr<MainWindow> main;
 };

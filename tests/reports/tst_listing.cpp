@@ -1,9 +1,6 @@
 #include "TestFiles.h"
-#include "log/StationLog.h"
 #include "reports/Listing.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using TestFiles::record;
@@ -14,8 +11,8 @@ namespace {
 QStringList codesOf(const Listing& listing)
 {
     QStringList codes;
-    for (const QString& line : listing.lines)
-        codes << line.mid(6, 5);
+    for (const QString& line : listing.lines())
+        codes << listingField(line, ListingField::CodePostal);
     return codes;
 }
 
@@ -32,10 +29,6 @@ private Q_SLOTS:
     void departement();
     void wholeLog();
 
-private:
-    QString logPath() const { return QDir(m_dir.path()).filePath("F6ABC_CP.txt"); }
-    StationLog log() const { return StationLog(m_dir.path(), "F6ABC"); }
-    QTemporaryDir m_dir;
 };
 
 void TestListing::listingLine_data()
@@ -108,9 +101,7 @@ void TestListing::departement()
     records << record("46000", "01/01/06", "F6CCC", '4', "SSB", "14 Mhz", "", "CAHORS");
     for (const char* code : {"20000", "2A004", "2A100", "2B200", "2a300"})
         records << record(code, "01/01/06", "TK5AA", '2', "SSB", "14 Mhz", "", "CORSE");
-    TestFiles::write(logPath(), TestFiles::logOf(records));
-
-    const Listing listing = Liste_Dpt(log(), dpt);
+    const Listing listing = Liste_Dpt(records, dpt);
     if (!caption.isEmpty())
         QCOMPARE(listing.caption, caption);
     QCOMPARE(codesOf(listing), codes);
@@ -118,13 +109,8 @@ void TestListing::departement()
 
 void TestListing::wholeLog()
 {
-    // A missing log lists as an empty one.
-    QFile::remove(logPath());
-    QCOMPARE(Liste_Tous(log()).caption, " 0 Codes Postaux contactés dans tous les Départements");
-    QVERIFY(Liste_Tous(log()).lines.isEmpty());
-
-    TestFiles::write(logPath(), "75001\r\n45100\r\n00000"); // the last line without line end
-    const Listing listing = Liste_Tous(log());
+    QCOMPARE(Liste_Tous({}).caption, " 0 Codes Postaux contactés dans tous les Départements");
+    const Listing listing = Liste_Tous({"75001", "45100", "00000"});
     QCOMPARE(listing.caption, " 3 Codes Postaux contactés dans tous les Départements");
     QCOMPARE(codesOf(listing), (QStringList {"75001", "45100", "00000"}));
 }

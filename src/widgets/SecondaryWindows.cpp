@@ -1,4 +1,4 @@
-#include "app/SecondaryWindows.h"
+#include "widgets/SecondaryWindows.h"
 
 #include "app/WindowPlacement.h"
 #include "platform/Screen.h"

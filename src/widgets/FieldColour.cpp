@@ -1,4 +1,4 @@
-#include "app/FieldColour.h"
+#include "widgets/FieldColour.h"
 
 #include <QAbstractButton>
 #include <QApplication>

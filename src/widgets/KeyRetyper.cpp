@@ -1,4 +1,4 @@
-#include "entry/TypedKeys.h"
+#include "widgets/KeyRetyper.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

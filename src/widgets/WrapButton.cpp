@@ -1,4 +1,4 @@
-#include "app/WrapButton.h"
+#include "widgets/WrapButton.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/ProgramState.h"
+#include "app/Revision.h"
 
 QString versionHistory()
 {

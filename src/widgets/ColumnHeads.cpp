@@ -1,47 +1,43 @@
-#include "app/ColumnHeads.h"
+#include "widgets/ColumnHeads.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-
-namespace {
-
-struct Word
-{
-    QString text;
-    int index;
-};
-
-QList<Word> wordsOf(const QString& text)
-{
-    QList<Word> words;
-    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (int i = 0; i < parts.size(); ++i)
-        words.append({parts[i], i});
-    return words;
-}
-
-} // namespace
 
 ColumnHeads::ColumnHeads(QWidget* parent)
     : QLabel(parent)
 { }
 
-void ColumnHeads::follow(QListWidget* list, const QList<int>& columns)
+void ColumnHeads::follow(QAbstractItemView* list, const QList<ColumnHead>& heads)
 {
     if (m_list)
         m_list->removeEventFilter(this);
     m_list = list;
-    m_columns = columns;
+    m_heads = heads;
+    if (text().isEmpty()) {
+        QStringList words;
+        for (const ColumnHead& head : heads)
+            words << head.text;
+        setText(words.join(QLatin1String("  ")));
+    }
     if (!list)
         return;
     list->installEventFilter(this);
     connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
     updateGeometry();
     update();
+}
+
+void ColumnHeads::follow(QAbstractItemView* list, const QList<int>& columns)
+{
+    const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<ColumnHead> heads;
+    for (qsizetype i = 0; i < words.size() && i < columns.size(); ++i)
+        heads.append({words[i], columns[i]});
+    follow(list, heads);
 }
 
 qreal ColumnHeads::columnAdvance() const
@@ -62,15 +58,12 @@ qreal ColumnHeads::textOrigin() const
 QSize ColumnHeads::sizeHint() const
 {
     const QSize plain = QLabel::sizeHint();
-    if (!m_list || m_columns.isEmpty())
+    if (!m_list || m_heads.isEmpty())
         return plain;
-    const QList<Word> words = wordsOf(text());
     const QFontMetricsF metrics(font());
     qreal right = 0;
-    for (const Word& word : words) {
-        const int column = word.index < m_columns.size() ? m_columns[word.index] : 0;
-        right = std::max(right, column * columnAdvance() + metrics.horizontalAdvance(word.text));
-    }
+    for (const ColumnHead& head : m_heads)
+        right = std::max(right, head.column * columnAdvance() + metrics.horizontalAdvance(head.text));
     return {int(right) + 8, plain.height()};
 }
 
@@ -81,8 +74,7 @@ QSize ColumnHeads::minimumSizeHint() const
 
 void ColumnHeads::paintEvent(QPaintEvent* event)
 {
-    const QList<Word> words = wordsOf(text());
-    if (!m_list || m_columns.size() != words.size()) {
+    if (!m_list || m_heads.isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }
@@ -91,10 +83,10 @@ void ColumnHeads::paintEvent(QPaintEvent* event)
     painter.setPen(palette().color(foregroundRole()));
     const qreal origin = textOrigin();
     const qreal advance = columnAdvance();
-    for (const Word& word : words) {
-        const qreal x = origin + m_columns[word.index] * advance;
+    for (const ColumnHead& head : std::as_const(m_heads)) {
+        const qreal x = origin + head.column * advance;
         painter.drawText(QRectF(x, 0, std::max<qreal>(0, width() - x), height()),
-            Qt::AlignLeft | Qt::AlignVCenter, word.text);
+            Qt::AlignLeft | Qt::AlignVCenter, head.text);
     }
 }
 
@@ -107,7 +99,7 @@ bool ColumnHeads::eventFilter(QObject* watched, QEvent* event)
     return QLabel::eventFilter(watched, event);
 }
 
-void fitListToLines(QListWidget& list, int characters, int lines)
+void fitListToLines(QAbstractItemView& list, int characters, int lines)
 {
     const QFontMetrics metrics(list.font());
     const int frame = 2 * list.frameWidth();

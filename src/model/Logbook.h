@@ -1,0 +1,75 @@
+#pragma once
+
+#include "log/Callsign.h"
+#include "log/LogRewriter.h"
+#include "log/StationLog.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// The open log and the state the whole program shares about it: the station in use, the log's
+// lines as last read or written, its 10 Millions total, the line chosen in a listing, the
+// modification in progress, the DVF count and the date on the clock. Every window reads and
+// changes the log through this one object and follows its signals; no window asks another.
+class Logbook : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Logbook(QString appDir, QObject* parent = nullptr);
+
+    // The folder that holds the program's files (logs, template, town list, reports).
+    const QString& appDir() const { return m_appDir; }
+
+    // The current station callsign, stored form; it names the log in use.
+    const QString& Indicatif_Station() const { return m_callsign; }
+    // Its own postal code, as the banner shows it.
+    const QString& stationPostalCode() const { return m_postalCode; }
+    StationLog stationLog() const { return StationLog(m_appDir, m_callsign); }
+    // Works from now on with another station's log; its lines are read by whoever lists them.
+    void setStation(const QString& callsign, const QString& postalCode);
+
+    // Reads the log anew (what each window does as it opens, and each look-up). A log that does
+    // not exist reads as empty; one that exists but cannot be read gives no line, and error (when
+    // given) receives the reason in French.
+    const QList<QByteArray>& read(QString* error = nullptr);
+    // The log as last read or written.
+    const QList<QByteArray>& lines() const { return m_lines; }
+    // Tot_Points: the 10 Millions total of those lines, "##0.0".
+    const QString& total() const { return m_total; }
+
+    // The three changes of the log. Each one rewrites the file safely; when it is done, the
+    // lines and the total follow.
+    RewriteResult Ajoute_Ligne(const QByteArray& record);
+    RewriteResult Remplace_Ligne(const QByteArray& record, const LineMatcher& isChosen);
+    RewriteResult Supprime_Ligne(const LineMatcher& isChosen);
+
+    // True while a listed line is being modified: the save then replaces instead of adding.
+    bool Modif_En_Cours = false;
+    // The listing line chosen last, by a click or by the save that selects the last line.
+    QString Ligne_Choisie;
+    // Confirmed DVF towns found by the last results window or printout.
+    int Nb_Villes_Confirmees = 0;
+    // The date the clock shows ("dd/mm/yy"), empty until its first tick.
+    QString dateShown;
+
+Q_SIGNALS:
+    // Another station's log is now in use.
+    void stationChanged();
+    // The lines of the log changed, read or written.
+    void logChanged(const QList<QByteArray>& lines);
+    void totalChanged(const QString& total);
+
+private:
+    void takeLines(QList<QByteArray> lines);
+    void updateTotal();
+    RewriteResult took(RewriteResult result);
+
+    QString m_appDir;
+    QString m_callsign = kDefaultCallsign;
+    QString m_postalCode;
+    QList<QByteArray> m_lines;
+    QString m_total;
+};

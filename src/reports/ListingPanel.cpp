@@ -1,0 +1,58 @@
+#include "reports/ListingPanel.h"
+
+#include "reports/Listing.h"
+#include "reports/ListingModel.h"
+#include "ui_ListingPanel.h"
+#include "widgets/Fonts.h"
+
+#include <QFontMetrics>
+
+ListingPanel::ListingPanel(QWidget* parent)
+    : QGroupBox(parent)
+    , m_ui(std::make_unique<Ui::ListingPanel>())
+    , m_model(new ListingModel(this))
+{
+    m_ui->setupUi(this);
+    m_ui->Liste_CP->setModel(m_model);
+    m_ui->Liste_CP->setFont(listingFont());
+    const QFontMetrics metrics(m_ui->Liste_CP->font());
+    // Room for a whole listing line: 73 characters and a 30-character town.
+    m_ui->Liste_CP->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * 104 + 24);
+    m_ui->Liste_CP->setMinimumHeight(metrics.lineSpacing() * 18);
+    m_ui->listingHeads->setFont(arialFont(m_ui->listingHeads->font()));
+    QList<ColumnHead> heads;
+    for (const ListingColumn& column : kListingColumns)
+        heads.append({QString::fromUtf8(column.head), int(column.headStart)});
+    m_ui->listingHeads->follow(m_ui->Liste_CP, heads);
+
+    connect(m_ui->Liste_CP, &QAbstractItemView::clicked, this, &ListingPanel::chooseCurrent);
+    connect(m_ui->Liste_CP->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &ListingPanel::chooseCurrent);
+}
+
+ListingPanel::~ListingPanel() = default;
+
+void ListingPanel::setListing(const Listing& listing)
+{
+    m_model->setRecords(listing.records);
+    if (!listing.caption.isNull())
+        setTitle(listing.caption);
+}
+
+void ListingPanel::selectLast()
+{
+    const int count = m_model->rowCount();
+    if (count == 0)
+        return;
+    const QModelIndex last = m_model->index(count - 1);
+    m_ui->Liste_CP->setCurrentIndex(last);
+    m_ui->Liste_CP->scrollTo(last);
+    chooseCurrent();
+}
+
+void ListingPanel::chooseCurrent()
+{
+    const QModelIndexList selected = m_ui->Liste_CP->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty())
+        Q_EMIT lineChosen(selected.first().data().toString());
+}

@@ -1,0 +1,10 @@
+# The widget kit every window draws on: column heads over fixed-pitch lists, the wrapping button,
+# the listing fonts, the waiting colour, secondary windows and the retyping of keys.
+target_sources(kerlanic_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ColumnHeads.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FieldColour.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeyRetyper.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
+)
