@@ -11,7 +11,6 @@ public:
 
     virtual QString fontName() const = 0;
     virtual double fontSize() const = 0;
-    virtual bool fontBold() const = 0;
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontBold(bool bold) = 0;

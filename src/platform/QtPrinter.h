@@ -22,7 +22,6 @@ public:
 
     QString fontName() const override { return m_fontName; }
     double fontSize() const override { return m_fontSize; }
-    bool fontBold() const override { return m_bold; }
     void setFontName(const QString& name) override { m_fontName = name; }
     void setFontSize(double points) override { m_fontSize = points; }
     void setFontBold(bool bold) override { m_bold = bold; }

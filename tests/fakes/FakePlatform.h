@@ -91,7 +91,6 @@ class FakePrinter : public Printer
 public:
     QString fontName() const override { return m_name; }
     double fontSize() const override { return m_size; }
-    bool fontBold() const override { return m_bold; }
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
