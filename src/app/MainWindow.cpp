@@ -16,8 +16,10 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "platform/WindowAccessible.h"
 #include "reports/Listing.h"
 #include "reports/ReportsMenu.h"
+#include "texts/DfcfPage.h"
 #include "texts/TextsMenu.h"
 #include "ui_MainWindow.h"
 
@@ -76,6 +78,7 @@ MainWindow::MainWindow(AppContext context, QWidget* parent)
     , m_context(context)
 {
     m_ui->setupUi(this);
+    announceWindowsByCaption();
     setUpLook();
     wireOwnActions();
 
@@ -213,6 +216,9 @@ void MainWindow::startUp()
     // 6. Where the program keeps its files.
     settings.write(StationSettings::kGlobalSection, StationSettings::kCheminRepertoire,
         QDir::toNativeSeparators(state.appDir));
+    // Where the DFCF list is fetched from: written once, for the user to change.
+    if (settings.read(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, {}).isEmpty())
+        settings.write(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, kDfcfHost);
 
     // 7. A new contact starts as made.
     m_ui->QSLE_A->setText(QStringLiteral("X"));

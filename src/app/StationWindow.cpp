@@ -83,5 +83,7 @@ void StationWindow::Validation()
         return;
     }
     m_main.switchStation(setup.callsign, setup.postalCode);
+    if (!setup.notRemembered.isEmpty())
+        messages.inform(setup.notRemembered);
     close();
 }

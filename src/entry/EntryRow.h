@@ -63,4 +63,6 @@ private:
     // The listing line a modification was started from: the save replaces that line, even if the
     // user clicks other lines in between.
     QString m_modifiedLine;
+    // The band and mode could not be remembered, and the user was told.
+    bool m_listPositionLossTold = false;
 };

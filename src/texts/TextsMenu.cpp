@@ -2,7 +2,9 @@
 
 #include "app/MainWindow.h"
 #include "app/SecondaryWindows.h"
+#include "app/StationSettings.h"
 #include "platform/Platform.h"
+#include "platform/SettingsStore.h"
 #include "texts/DfcfPage.h"
 #include "texts/DfcfWindow.h"
 #include "texts/RulesWindow.h"
@@ -11,7 +13,6 @@
 TextsMenu::TextsMenu(MainWindow& main)
     : QObject(&main)
     , m_main(main)
-    , m_dfcfAddress(dfcfListUrl())
 {
     Ui::Main& ui = main.ui();
     connect(ui.Mnu_Regle_10Millions, &QAction::triggered, this, &TextsMenu::showRules10M);
@@ -35,6 +36,9 @@ void TextsMenu::showRulesDvf()
 
 void TextsMenu::showDfcfList()
 {
-    showSecondary(
-        m_dfcf, [&] { return new DfcfWindow(m_dfcfAddress, m_main.context().platform.screen, &m_main); });
+    // Read at each opening, so an address corrected in the settings is tried at once.
+    const Platform& platform = m_main.context().platform;
+    const QUrl address = dfcfListUrl(
+        platform.settings.read(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, kDfcfHost));
+    showSecondary(m_dfcf, [&] { return new DfcfWindow(address, platform.screen, &m_main); });
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 
 class MainWindow;
 class RulesWindow;
@@ -16,9 +15,6 @@ class TextsMenu : public QObject
 public:
     explicit TextsMenu(MainWindow& main);
 
-    // Where the DFCF list is fetched from; the award manager's page unless changed.
-    void setDfcfAddress(const QUrl& address) { m_dfcfAddress = address; }
-
 private:
     void showRules10M();
     void showRulesDvf();
@@ -28,5 +24,4 @@ private:
     QPointer<RulesWindow> m_rules10M;
     QPointer<RulesWindow> m_rulesDvf;
     QPointer<DfcfWindow> m_dfcf;
-    QUrl m_dfcfAddress;
 };
