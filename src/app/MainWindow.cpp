@@ -14,9 +14,11 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "platform/WindowAccessible.h"
 #include "reports/Listing.h"
 #include "reports/ListingPanel.h"
 #include "reports/ReportsMenu.h"
+#include "texts/DfcfPage.h"
 #include "texts/TextsMenu.h"
 #include "ui_MainWindow.h"
 #include "widgets/Fonts.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(Logbook& logbook, Platform& platform, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->Frame3->attach(m_logbook, m_platform);
+    announceWindowsByCaption();
     setUpLook();
 
     m_clockTimer = new QTimer(this);
@@ -154,6 +157,9 @@ void MainWindow::startUp()
     // Where the program keeps its files, for whoever looks at the settings.
     settings.write(StationSettings::kGlobalSection, StationSettings::kCheminRepertoire,
         QDir::toNativeSeparators(m_logbook.appDir()));
+    // Where the DFCF list is fetched from: written once, for the user to change.
+    if (settings.read(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, {}).isEmpty())
+        settings.write(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, kDfcfHost);
 
     m_ui->Frame3->startAsMade();
 

@@ -21,6 +21,9 @@ inline const QString kCPStation = QStringLiteral("CP Station");
 inline const QString kBandeUtilisee = QStringLiteral("bande Utilisee");
 inline const QString kModeUtilise = QStringLiteral("Mode Utilise");
 inline const QString kRevisionKey = QStringLiteral("Revision");
+// The web site of the DFCF reference list, "http://" and the host name; written with its default
+// at the first start so that the user finds it in the settings file.
+inline const QString kAdresseDfcf = QStringLiteral("Adresse DFCF");
 
 // The stored callsign, or "FXXXX" when the setting is absent or could not name a file.
 QString storedCallsign(const SettingsStore& settings);

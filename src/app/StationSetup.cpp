@@ -38,12 +38,27 @@ StationSetup setUpStation(
     }
 
     const QString section = StationSettings::stationSection(callsign);
-    settings.write(StationSettings::kGlobalSection, StationSettings::kIndicatifStation, callsign);
-    settings.write(section, StationSettings::kCPStation, postalCode);
+    bool kept = true;
+    const auto write = [&](const QString& sectionName, const QString& key, const QString& value) {
+        settings.write(sectionName, key, value);
+        kept = kept && settings.lastWriteKept();
+    };
+    write(StationSettings::kGlobalSection, StationSettings::kIndicatifStation, callsign);
+    write(section, StationSettings::kCPStation, postalCode);
     if (isNew) {
-        settings.write(section, StationSettings::kBandeUtilisee, QStringLiteral("0"));
-        settings.write(section, StationSettings::kModeUtilise, QStringLiteral("0"));
+        write(section, StationSettings::kBandeUtilisee, QStringLiteral("0"));
+        write(section, StationSettings::kModeUtilise, QStringLiteral("0"));
     }
+    // The settings still hold the station in memory, so it is used until the program closes; the
+    // next start would silently go back to the station before, its contacts seemingly gone.
+    if (!kept)
+        setup.notRemembered
+            = QStringLiteral("La station %1 n'a pas pu être enregistrée dans les réglages (écriture "
+                             "impossible dans %2).\r\n"
+                             "Elle reste en service jusqu'à la fermeture de Kerlanic, mais au prochain "
+                             "démarrage Kerlanic reprendra la station précédente. Ses contacts restent "
+                             "dans le carnet %3.")
+                  .arg(displayCallsign(callsign), settings.location(), StationLog::fileName(callsign));
 
     // What the rest of the program will read from now on.
     setup.callsign = StationSettings::storedCallsign(settings);

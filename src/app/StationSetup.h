@@ -27,6 +27,8 @@ struct StationSetup
     QString error;
     QString callsign;
     QString postalCode;
+    // Set up, but the settings could not be written: what to tell the user, in French.
+    QString notRemembered;
 };
 
 // For a new callsign the log is created as a byte-for-byte copy of the template (an empty log

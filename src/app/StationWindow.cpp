@@ -83,5 +83,7 @@ void StationWindow::Validation()
     }
     m_context.logbook.setStation(setup.callsign, setup.postalCode);
     Q_EMIT stationSetUp();
+    if (!setup.notRemembered.isEmpty())
+        messages.inform(setup.notRemembered);
     close();
 }

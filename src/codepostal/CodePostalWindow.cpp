@@ -1,5 +1,6 @@
 #include "codepostal/CodePostalWindow.h"
 
+#include "platform/WindowAccessible.h"
 #include "postal/PostalBase.h"
 #include "postal/PostalSearchModel.h"
 #include "ui_CodePostalWindow.h"
@@ -15,6 +16,7 @@ CodePostalWindow::CodePostalWindow(const PostalBase& base, QWidget* parent)
     , m_model(new PostalSearchModel(base, this))
 {
     m_ui->setupUi(this);
+    announceWindowsByCaption();
     m_ui->Resultats->setModel(m_model);
     QHeaderView* header = m_ui->Resultats->header();
     header->setStretchLastSection(false);

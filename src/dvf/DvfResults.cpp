@@ -6,7 +6,6 @@
 
 #include <QByteArrayView>
 #include <QHash>
-#include <QSet>
 
 #include <optional>
 
@@ -25,34 +24,11 @@ bool isConfirmed(QByteArrayView record)
     return fieldBytes(record, LogField::Etat_QSL) == "4";
 }
 
-struct TakenTown
+// A status-"0" line only holds a postal code ("Nouveau Canton"): it is not a contact, and the
+// contact made later with that code stands after it in the log.
+bool isHeld(QByteArrayView record)
 {
-    const QByteArray* line;
-    bool confirmed;
-};
-
-// Walks the town list once. status(code) tells whether the log holds a postal code (empty when
-// it does not) and whether it counts as confirmed. A line is taken when the log holds its code
-// and the code's first two characters differ from those of the line taken before.
-template <typename Status> QList<TakenTown> takenTowns(const QList<QByteArray>& townList, Status&& status)
-{
-    QList<TakenTown> taken;
-    QByteArray lastDepartement;
-    for (const QByteArray& line : townList) {
-        const QByteArray code = listPostalCode(line);
-        // A line too short to hold a postal code names no town that a log record could match.
-        if (code.size() < 5)
-            continue;
-        const std::optional<bool> confirmed = status(code);
-        if (!confirmed)
-            continue;
-        const QByteArray departement = code.first(2);
-        if (!taken.isEmpty() && departement == lastDepartement)
-            continue;
-        lastDepartement = departement;
-        taken.append({&line, *confirmed});
-    }
-    return taken;
+    return fieldBytes(record, LogField::Etat_QSL) == "0";
 }
 
 // The postal code of a log record, when the record is long enough to hold one.
@@ -64,6 +40,46 @@ std::optional<QByteArray> recordPostalCode(const QByteArray& record)
     return code.toByteArray();
 }
 
+struct TakenTown
+{
+    const QByteArray* line;
+    bool confirmed;
+};
+
+// Walks the town list once. A line is taken when the log holds a contact with its postal code and
+// the code's first two characters differ from those of the line taken before; the first contact
+// of the log with that code tells whether the town is confirmed.
+QList<TakenTown> takenTowns(const QList<QByteArray>& townList, const QList<QByteArray>& log)
+{
+    // One pass over the log, whatever the length of the list.
+    QHash<QByteArray, bool> firstContact;
+    firstContact.reserve(log.size());
+    for (const QByteArray& record : log) {
+        if (isHeld(record))
+            continue;
+        if (const auto code = recordPostalCode(record); code && !firstContact.contains(*code))
+            firstContact.insert(*code, isConfirmed(record));
+    }
+
+    QList<TakenTown> taken;
+    QByteArray lastDepartement;
+    for (const QByteArray& line : townList) {
+        const QByteArray code = listPostalCode(line);
+        // A line too short to hold a postal code names no town that a log record could match.
+        if (code.size() < 5)
+            continue;
+        const auto found = firstContact.constFind(code);
+        if (found == firstContact.cend())
+            continue;
+        const QByteArray departement = code.first(2);
+        if (!taken.isEmpty() && departement == lastDepartement)
+            continue;
+        lastDepartement = departement;
+        taken.append({&line, *found});
+    }
+    return taken;
+}
+
 } // namespace
 
 QString townNumber(int n)
@@ -73,24 +89,8 @@ QString townNumber(int n)
 
 DvfTowns townsFound(const QList<QByteArray>& townList, const QList<QByteArray>& log)
 {
-    // The first record of each postal code decides: one pass over the log, whatever the length
-    // of the list.
-    QHash<QByteArray, bool> firstRecord;
-    firstRecord.reserve(log.size());
-    for (const QByteArray& record : log) {
-        if (const auto code = recordPostalCode(record); code && !firstRecord.contains(*code))
-            firstRecord.insert(*code, isConfirmed(record));
-    }
-
-    const QList<TakenTown> taken = takenTowns(townList, [&](const QByteArray& code) -> std::optional<bool> {
-        const auto found = firstRecord.constFind(code);
-        if (found == firstRecord.cend())
-            return std::nullopt;
-        return *found;
-    });
-
     DvfTowns towns;
-    for (const TakenTown& town : taken) {
+    for (const TakenTown& town : takenTowns(townList, log)) {
         if (town.confirmed)
             ++towns.confirmed;
         QString shown = Cp1252::decode(*town.line).left(kTownColumnWidth);
@@ -103,22 +103,10 @@ DvfTowns townsFound(const QList<QByteArray>& townList, const QList<QByteArray>& 
 
 DvfTowns confirmedTowns(const QList<QByteArray>& townList, const QList<QByteArray>& log)
 {
-    QSet<QByteArray> confirmedCodes;
-    for (const QByteArray& record : log) {
-        if (isConfirmed(record)) {
-            if (const auto code = recordPostalCode(record))
-                confirmedCodes.insert(*code);
-        }
-    }
-
-    const QList<TakenTown> taken = takenTowns(townList, [&](const QByteArray& code) -> std::optional<bool> {
-        if (!confirmedCodes.contains(code))
-            return std::nullopt;
-        return true;
-    });
-
     DvfTowns towns;
-    for (const TakenTown& town : taken) {
+    for (const TakenTown& town : takenTowns(townList, log)) {
+        if (!town.confirmed)
+            continue;
         ++towns.confirmed;
         towns.lines << townNumber(towns.confirmed) + QLatin1String("  ") + Cp1252::decode(*town.line);
     }

@@ -6,12 +6,14 @@
 #include <QStringList>
 
 // The DVF award: which towns of the town list the log holds, and which of them are confirmed.
-// Only QSL status "4" (contact made and confirmed) counts for this award.
+// Only QSL status "4" (contact made and confirmed) counts for this award, and a status-"0" line,
+// which only holds a postal code, is no contact at all.
 //
-// A list line is taken when the log holds its postal code and the postal code's first two
-// characters differ from those of the line taken before it, so a town with several postal codes
-// (consecutive lines of one département) counts once, through the first of its codes that the
-// log holds.
+// A list line is taken when the log holds a contact with its postal code and the postal code's
+// first two characters differ from those of the line taken before it, so a town with several
+// postal codes (consecutive lines of one département) counts once, through the first of its codes
+// that the log holds; the first contact with that code tells whether the town is confirmed. The
+// window and the printout take the same towns, so they give the same count.
 
 struct DvfTowns
 {
@@ -19,13 +21,11 @@ struct DvfTowns
     int confirmed = 0;
 };
 
-// The DVF window: every town found, numbered, its list line cut or padded to 33 characters and
-// "*" when the first record of the log with that postal code is confirmed.
+// The DVF window: every town taken, numbered, its list line cut or padded to 33 characters and
+// "*" when it is confirmed.
 DvfTowns townsFound(const QList<QByteArray>& townList, const QList<QByteArray>& log);
 
-// The printout keeps only confirmed records from the start, so a town is printed when any of its
-// postal codes is confirmed; its count can exceed the window's. Lines are numbered, the list
-// line follows whole.
+// The printout: the confirmed towns of the window, numbered anew, each list line whole.
 DvfTowns confirmedTowns(const QList<QByteArray>& townList, const QList<QByteArray>& log);
 
 // The town list window: each département once, by its first line, after one blank.

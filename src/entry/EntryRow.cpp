@@ -258,9 +258,20 @@ void EntryRow::writeListPosition(EntryField field)
     if (field != EntryField::Mode_A && field != EntryField::Bande_A)
         return;
     const bool mode = field == EntryField::Mode_A;
-    m_platform->settings.write(StationSettings::stationSection(m_logbook->Indicatif_Station()),
+    SettingsStore& settings = m_platform->settings;
+    settings.write(StationSettings::stationSection(m_logbook->Indicatif_Station()),
         mode ? StationSettings::kModeUtilise : StationSettings::kBandeUtilisee,
         QString::number(listPosition(mode ? m_ui->Mode_A : m_ui->Bande_A)));
+    // Written on every key: said once a run, or the user could not type a band any more.
+    if (settings.lastWriteKept() || m_listPositionLossTold)
+        return;
+    m_listPositionLossTold = true;
+    m_platform->messages.inform(
+        QStringLiteral("La bande et le mode utilisés n'ont pas pu être enregistrés dans les réglages "
+                       "(écriture impossible dans %1).\r\n"
+                       "Au prochain démarrage, Kerlanic proposera la bande et le mode enregistrés "
+                       "auparavant. Ce message n'est montré qu'une fois.")
+            .arg(settings.location()));
 }
 
 void EntryRow::enterPressed(EntryField field)

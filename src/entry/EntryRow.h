@@ -103,4 +103,6 @@ private:
     QString m_modifiedCode;
     // The code, as it stood in C_Postal_A, that the last look-up let through.
     QString m_acceptedCode;
+    // The band and mode could not be remembered, and the user was told.
+    bool m_listPositionLossTold = false;
 };

@@ -62,10 +62,13 @@ qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen
 
 qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
 {
+    // Searched from the end: logs of the old program hold their Corsican lines right after the
+    // "00000" lines, and a record of 01 to 19 must still go after the lines of its own
+    // département, not in front of the first Corsican line met from the start.
     const qint64 key = sortKey(record);
-    const auto greater = std::find_if(
-        lines.cbegin(), lines.cend(), [&](const QByteArray& line) { return sortKey(line) > key; });
-    return greater - lines.cbegin();
+    const auto notGreater = std::find_if(
+        lines.crbegin(), lines.crend(), [&](const QByteArray& line) { return sortKey(line) <= key; });
+    return lines.crend() - notGreater;
 }
 
 RewriteResult Ajoute_Ligne(const StationLog& log, const QByteArray& record)

@@ -16,7 +16,7 @@ class StationLog;
 // written with CR LF.
 //
 // The log stays in ascending order of sortKey() (Corsica as 20xxx); lines of one key stand in
-// the order they were added.
+// the order they were added. Old logs are taken as they are (see insertionIndex).
 
 // What a rewrite did: done, or why the log was left as it was (a French sentence).
 struct RewriteResult
@@ -31,8 +31,10 @@ struct RewriteResult
 // Picks out one line of the log: the line the user chose in a listing.
 using LineMatcher = std::function<bool(QByteArrayView line)>;
 
-// Where a record goes among lines in order: before the first line whose key is greater than its
-// own, so that it comes after every line of the same key.
+// Where a record goes: after the last line whose key is not greater than its own (at the head
+// when there is none), so that it comes after every line of the same key. On a log in order
+// that is before the first greater key; a log of the old program, whose Corsican lines stand
+// after the "00000" lines, keeps them there and the record still joins its own département.
 qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record);
 
 // Adds a record at its place.

@@ -1,9 +1,12 @@
 #include "platform/QtHelpViewer.h"
 
+#include "platform/WindowAccessible.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 QtHelpViewer::QtHelpViewer(QWidget* owner)
     : m_owner(owner)
@@ -11,23 +14,30 @@ QtHelpViewer::QtHelpViewer(QWidget* owner)
 
 void QtHelpViewer::showHelp(const QString& file)
 {
-    if (!m_browser) {
-        m_browser = new QTextBrowser(m_owner);
-        m_browser->setWindowFlag(Qt::Window);
-        m_browser->setAttribute(Qt::WA_DeleteOnClose);
-        m_browser->setObjectName(QStringLiteral("Aide"));
-        m_browser->setWindowTitle(QStringLiteral("Kerlanic - Mode d'emploi"));
+    QWidget* window = m_browser ? m_browser->window() : nullptr;
+    if (!window) {
+        // A window of its own around the page, so that a screen reader announces a window by its
+        // caption and then reads the page.
+        announceWindowsByCaption();
+        window = new QWidget(m_owner, Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setObjectName(QStringLiteral("Aide"));
+        window->setWindowTitle(QStringLiteral("Kerlanic - Mode d'emploi"));
+        auto* layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_browser = new QTextBrowser(window);
         m_browser->setOpenExternalLinks(true);
-        m_browser->resize(760, 620);
+        layout->addWidget(m_browser);
+        window->resize(760, 620);
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
-            m_browser->move(area.center() - m_browser->rect().center());
+            window->move(area.center() - window->rect().center());
         }
     }
     // The manual is HTML whatever its file name ends with; opening it again goes back to its
     // contents page.
     m_browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
-    m_browser->show();
-    m_browser->raise();
-    m_browser->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

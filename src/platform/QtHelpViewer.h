@@ -12,7 +12,7 @@ public:
     explicit QtHelpViewer(QWidget* owner = nullptr);
     void showHelp(const QString& file) override;
 
-    // The window on screen, if any (for tests).
+    // The page of the window on screen, if any (for tests).
     QTextBrowser* browser() const { return m_browser; }
 
 private:

@@ -8,6 +8,9 @@ QMessageBox::StandardButton show(const QString& text, QMessageBox::StandardButto
 {
     QMessageBox box(
         QMessageBox::NoIcon, QStringLiteral("Kerlanic"), text, buttons, QApplication::activeWindow());
+    // Messages carry what the user typed (a callsign, a town, a file name): shown as typed,
+    // never read as markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <QSettings>
 
+#include <functional>
+#include <memory>
+
 // Settings kept by QSettings under the application name "C_Postal".
 class QtSettingsStore : public SettingsStore
 {
@@ -15,7 +18,11 @@ public:
 
     QString read(const QString& section, const QString& key, const QString& fallback) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
+    bool lastWriteKept() const override { return m_lastWriteKept; }
+    QString location() const override;
 
 private:
-    mutable QSettings m_settings;
+    std::function<std::unique_ptr<QSettings>()> m_open;
+    mutable std::unique_ptr<QSettings> m_settings;
+    bool m_lastWriteKept = true;
 };

@@ -16,4 +16,5 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtLauncher.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtHelpViewer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPrinter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowAccessible.h
 )

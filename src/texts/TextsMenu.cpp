@@ -1,6 +1,8 @@
 #include "texts/TextsMenu.h"
 
+#include "app/StationSettings.h"
 #include "platform/Platform.h"
+#include "platform/SettingsStore.h"
 #include "texts/DfcfPage.h"
 #include "texts/DfcfWindow.h"
 #include "texts/RulesWindow.h"
@@ -10,7 +12,6 @@ TextsMenu::TextsMenu(AppContext context, QWidget* parent)
     : QObject(parent)
     , m_context(context)
     , m_parent(parent)
-    , m_dfcfAddress(dfcfListUrl())
 { }
 
 void TextsMenu::showRules10M()
@@ -27,6 +28,9 @@ void TextsMenu::showRulesDvf()
 
 void TextsMenu::showDfcfList()
 {
-    showSecondary(
-        m_dfcf, [&] { return new DfcfWindow(m_dfcfAddress, m_context.platform.screen, m_parent); });
+    // Read at each opening, so an address corrected in the settings is tried at once.
+    const Platform& platform = m_context.platform;
+    const QUrl address = dfcfListUrl(
+        platform.settings.read(StationSettings::kGlobalSection, StationSettings::kAdresseDfcf, kDfcfHost));
+    showSecondary(m_dfcf, [&] { return new DfcfWindow(address, platform.screen, m_parent); });
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 
 class DfcfWindow;
 class QWidget;
@@ -22,8 +21,6 @@ public:
     void showRules10M();
     void showRulesDvf();
     void showDfcfList();
-    // Where the DFCF list is fetched from; the award manager's page unless changed.
-    void setDfcfAddress(const QUrl& address) { m_dfcfAddress = address; }
 
 private:
     AppContext m_context;
@@ -31,5 +28,4 @@ private:
     QPointer<RulesWindow> m_rules10M;
     QPointer<RulesWindow> m_rulesDvf;
     QPointer<DfcfWindow> m_dfcf;
-    QUrl m_dfcfAddress;
 };

@@ -76,7 +76,7 @@ void TestMainWindow::startUpOnEmptySettings()
     // The settings written, in the order of the start-up sequence.
     QCOMPARE(f.fake.settings.writes,
         (QStringList {"Setup |Chemin Repertoire=" + QDir::toNativeSeparators(f.dir.path()),
-            "Setup FXXXX|Revision= 1.1.0"}));
+            "Setup |Adresse DFCF=http://www.diplomes-quelvar.fr", "Setup FXXXX|Revision= 1.1.0"}));
 
     // The entry row waits for a postal code.
     QVERIFY(f.edit("C_Postal_A")->isEnabled());

@@ -35,7 +35,8 @@ class TestDvfResults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The window's towns and the printout's confirmed towns from the same list and log.
+    // The window's towns and the printout's confirmed towns from the same list and log: the same
+    // towns, so the same count.
     void townsFoundAndConfirmed_data()
     {
         QTest::addColumn<QList<QByteArray>>("list");
@@ -46,16 +47,28 @@ private Q_SLOTS:
         const QList<QByteArray> twoTowns = townList({"45  45000 ORLÉANS", "56  56100 LORIENT"});
         const QList<QByteArray> marseille = townList({"13  13001 MARSEILLE", "13  13002 MARSEILLE"});
 
-        QTest::newRow("postal code logged twice: the first record decides, printed once")
+        QTest::newRow("postal code logged twice: the first record decides, for the printout too")
             << twoTowns << "45000:4 45000:2 56100:2 56100:4"
             << QStringList {"    1  45  45000 ORLÉANS                *",
                    "    2  56  56100 LORIENT                "}
-            << QStringList {"    1  45  45000 ORLÉANS", "    2  56  56100 LORIENT"};
+            << QStringList {"    1  45  45000 ORLÉANS"};
         QTest::newRow("status 3 is not confirmed; a postal code not on the list matches no town")
             << twoTowns << "45000:3 56200:4" << QStringList {"    1  45  45000 ORLÉANS                "}
             << QStringList {};
+        // The first code in list order that the log holds decides, for the printout as well.
         QTest::newRow("town with two postal codes, first 2 second 4")
             << marseille << "13001:2 13002:4" << QStringList {"    1  13  13001 MARSEILLE              "}
+            << QStringList {};
+        // A held line ("Nouveau Canton") is no contact: the contact after it decides.
+        QTest::newRow("held code later confirmed")
+            << twoTowns << "45000:0 45000:4 56100:0"
+            << QStringList {"    1  45  45000 ORLÉANS                *"}
+            << QStringList {"    1  45  45000 ORLÉANS"};
+        QTest::newRow("held code later contacted, not confirmed")
+            << twoTowns << "45000:0 45000:2" << QStringList {"    1  45  45000 ORLÉANS                "}
+            << QStringList {};
+        QTest::newRow("held first code, second code confirmed")
+            << marseille << "13001:0 13002:4" << QStringList {"    1  13  13002 MARSEILLE              *"}
             << QStringList {"    1  13  13002 MARSEILLE"};
         QTest::newRow("town with two postal codes, only the second logged")
             << marseille << "13002:4" << QStringList {"    1  13  13002 MARSEILLE              *"}
@@ -65,7 +78,7 @@ private Q_SLOTS:
             << "45000:2 45200:4 56100:4"
             << QStringList {"    1  45  45000 ORLEANS                ",
                    "    2  56  56100 LORIENT                *"}
-            << QStringList {"    1  45  45200 MONTARGIS", "    2  56  56100 LORIENT"};
+            << QStringList {"    1  56  56100 LORIENT"};
         QTest::newRow("same département again after another one")
             << townList({"45  45000 ORLEANS", "56  56100 LORIENT", "45  45200 MONTARGIS"})
             << "45000:4 45200:4 56100:4"
@@ -97,6 +110,7 @@ private Q_SLOTS:
         const DvfTowns confirmed = confirmedTowns(list, logged(log));
         QCOMPARE(confirmed.lines, printout);
         QCOMPARE(confirmed.confirmed, printout.size());
+        QCOMPARE(confirmed.confirmed, found.confirmed);
     }
 
     void lineTooShortForAPostalCode()

@@ -14,8 +14,8 @@ using TestFiles::record;
 namespace {
 
 // Line ends of every kind and blank lines, as editors leave them. Marseille is logged under its
-// first postal code with status 2 and under its second with status 4: the window lists it
-// without "*", the printout counts it.
+// first postal code with status 2 and under its second with status 4: the first code decides, it
+// is not confirmed. Lorient was held ("Nouveau Canton") before its contact was confirmed.
 const char* const kTownList = "\r\n01  01000 BOURG EN BRESSE\r\n"
                               "13  13001 MARSEILLE\n"
                               "13  13002 MARSEILLE\r\n   \r\n\r\n"
@@ -34,7 +34,9 @@ struct DvfFixture : MainFixture
                 record("13001", "12/03/06", "F5XYZ", '2', "SSB", "14 Mhz", "", ""),
                 record("13002", "14/03/06", "F5XYZ", '4', "SSB", "14 Mhz", "", ""),
                 record("29200", "13/03/06", "F4BRE", '3', "CW", "7.0 Mhz", "", ""),
-                record("45000", "14/03/06", "F6ORL", '4', "SSB", "14 Mhz", "45050", "")}));
+                record("45000", "14/03/06", "F6ORL", '4', "SSB", "14 Mhz", "45050", ""),
+                record("56100", "", "", '0', "", "", "", "LORIENT"),
+                record("56100", "15/03/06", "F5LOR", '4', "SSB", "14 Mhz", "", "LORIENT")}));
         start();
         logbook.Nb_Villes_Confirmees = 12;
     }
@@ -88,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(dvf->findChild<QPushButton*>("Resultat")->text(), QString("Résultats"));
         const QStringList results {"    1  01  01000 BOURG EN BRESSE        *",
             "    2  13  13001 MARSEILLE              ", "    3  29  29200 BREST                  ",
-            "    4  45  45000 ORLÉANS                *"};
+            "    4  45  45000 ORLÉANS                *", "    5  56  56100 LORIENT                *"};
         QCOMPARE(f.items("DVF", "Liste_DVF"), results);
         f.clickResults();
 
@@ -102,14 +104,15 @@ private Q_SLOTS:
             (QStringList {"font name=Courier New", "bold=1", "font size=10", "dialog",
                 "line=                F6ABC_P  Villes contactées au 05/12/26",
                 "line=", "line=   N°  Dpt   CP    Villes", "line=", "line=    1  01  01000 BOURG EN BRESSE",
-                "line=    2  13  13002 MARSEILLE", "line=    3  45  45000 ORLÉANS",
+                "line=    2  45  45000 ORLÉANS", "line=    3  56  56100 LORIENT",
                 "line=", "line=                Kerlanic, le carnet de trafic des Codes Postaux", "end",
                 "bold=0", "font name=Times New Roman", "font size=12"}));
-        // The button tells the count stored last: the window's, then the printout's.
+        // The window and the printout count the same towns; the button tells that count.
+        QCOMPARE(f.logbook.Nb_Villes_Confirmees, 3);
         f.clickResults();
         QCOMPARE(f.fake.messages.shown,
             (QStringList {
-                "Encore  8 QSO pour le diplome Classe III", "Encore  7 QSO pour le diplome Classe III"}));
+                "Encore  7 QSO pour le diplome Classe III", "Encore  7 QSO pour le diplome Classe III"}));
 
         f.fake.printer.lines.clear();
         f.logbook.dateShown = "31/12/26";

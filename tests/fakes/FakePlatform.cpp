@@ -9,6 +9,7 @@ void FakeSettings::write(const QString& section, const QString& key, const QStri
 {
     values.insert(section + u'\x1f' + key, value);
     writes << section + u'|' + key + u'=' + value;
+    m_lastWriteKept = !failWrites;
 }
 
 bool FakeMessages::ask(const QString& text)

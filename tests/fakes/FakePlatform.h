@@ -19,6 +19,8 @@ class FakeSettings : public SettingsStore
 public:
     QString read(const QString& section, const QString& key, const QString& fallback) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
+    bool lastWriteKept() const override { return m_lastWriteKept; }
+    QString location() const override { return file; }
 
     bool has(const QString& section, const QString& key) const
     {
@@ -32,6 +34,13 @@ public:
     QMap<QString, QString> values;
     // Every write, in order: "section|key=value".
     QStringList writes;
+    // While set, writes are kept in memory only and reported as lost, as by a settings file that
+    // cannot be written.
+    bool failWrites = false;
+    QString file = QStringLiteral("/home/f6abc/.config/Kerlanic/C_Postal.conf");
+
+private:
+    bool m_lastWriteKept = true;
 };
 
 // Records every text shown; answers questions from a script (No when the script is empty).

@@ -19,6 +19,9 @@ private Q_SLOTS:
     void refusesWhatWouldBreakTheColumns_data();
     void refusesWhatWouldBreakTheColumns();
     void everyWindows1252ByteRoundTrips();
+    void windows1252IsTheProgramsOwnTable();
+    void charactersOutsideWindows1252AreRefused_data();
+    void charactersOutsideWindows1252AreRefused();
     void splitsLines_data();
     void splitsLines();
     void numericValue_data();
@@ -109,6 +112,47 @@ void TestLogRecord::everyWindows1252ByteRoundTrips()
     QCOMPARE(record[LogField::Commune].at(0), QChar(0x20ac)); // 0x80 is the euro sign
     QCOMPARE(record[LogField::Commune].at(0x81 - 0x80), QChar(0x81)); // undefined bytes survive too
     QCOMPARE(record.toLine().value_or("refused"), line);
+}
+
+// The table of Windows-1252, carried by the program so that every build of Qt, with ICU or
+// without, reads and writes the same bytes.
+void TestLogRecord::windows1252IsTheProgramsOwnTable()
+{
+    const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+        0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QByteArray all;
+    QString characters;
+    for (int b = 0; b < 256; ++b) {
+        all.append(char(b));
+        characters.append(QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b)));
+    }
+    QCOMPARE(Cp1252::decode(all), characters);
+    QCOMPARE(Cp1252::encode(characters).value_or("refused"), all);
+    // The five bytes the code page leaves undefined, one by one.
+    for (const char byte : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
+        const QString decoded = Cp1252::decode(QByteArray(1, byte));
+        QCOMPARE(decoded, QString(QChar(uchar(byte))));
+        QCOMPARE(Cp1252::encode(decoded).value_or("refused"), QByteArray(1, byte));
+    }
+}
+
+void TestLogRecord::charactersOutsideWindows1252AreRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("C1 control where the euro sign stands") << QString(QChar(0x80));
+    QTest::newRow("Polish L") << QString::fromUtf8("ŁÓDŹ");
+    QTest::newRow("emoji") << QString::fromUtf8("F6ABC \xF0\x9F\x93\xBB");
+    // A surrogate left alone at the end of a pasted text is refused, never dropped in silence.
+    QTest::newRow("lone high surrogate at the end") << QStringLiteral("ORLEANS") + QChar(0xD83D);
+    QTest::newRow("lone low surrogate") << QStringLiteral("ORL") + QChar(0xDC00) + QStringLiteral("EANS");
+}
+
+void TestLogRecord::charactersOutsideWindows1252AreRefused()
+{
+    QFETCH(QString, text);
+    QVERIFY(!Cp1252::encode(text).has_value());
+    QVERIFY(!Cp1252::canEncode(text));
 }
 
 void TestLogRecord::splitsLines_data()

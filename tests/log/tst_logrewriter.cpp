@@ -45,6 +45,8 @@ private Q_SLOTS:
     void init();
     void rewrite_data();
     void rewrite();
+    void oldLogKeepsItsOrder_data();
+    void oldLogKeepsItsOrder();
     void failureLeavesTheLogByteIdentical_data();
     void failureLeavesTheLogByteIdentical();
 
@@ -123,6 +125,69 @@ void TestLogRewriter::rewrite()
     QVERIFY2(result.done, qPrintable(result.reason));
     QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), after);
     QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
+}
+
+// The old program sorted Corsica as 2, right after the "00000" lines: such a log is taken as it is,
+// and new records still join their own département. The changes are made one after the other: a
+// record alone is added, a record with a chosen line takes that line's place.
+namespace {
+QByteArray contact(const char* code, const char* town)
+{
+    return record(code, "05/12/26", "F5ABC", '2', "SSB", "14 Mhz", "", town);
+}
+const QByteArray kOldZero = contact("00000", "");
+const QByteArray kOldAjaccio = contact("2A004", "AJACCIO");
+const QByteArray kOldBastia = contact("2B200", "BASTIA");
+const QByteArray kOldBourg = contact("01000", "BOURG EN BRESSE");
+const QByteArray kOldSaintFlour = contact("15100", "SAINT FLOUR");
+const QByteArray kOldOrleans = contact("45000", "ORLEANS");
+// [00000, 2A004, 2B200, 01000, 15100, 45000], as the old program left it.
+const QByteArray kOldLog = logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, kOldSaintFlour, kOldOrleans});
+} // namespace
+
+void TestLogRewriter::oldLogKeepsItsOrder_data()
+{
+    using Changes = QList<QPair<QByteArray, QByteArray>>; // (chosen line, record)
+    QTest::addColumn<Changes>("changes");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray mauriac = contact("15200", "MAURIAC");
+    const QByteArray anglards = contact("15050", "ANGLARDS DE SALERS");
+    const QByteArray corte = contact("2B250", "CORTE");
+    const QByteArray ajaccioCentre = contact("2A000", "AJACCIO");
+    const auto add = [](const QByteArray& r) { return QPair<QByteArray, QByteArray> {{}, r}; };
+
+    const QByteArray cantalInOrder = logOf(
+        {kOldZero, kOldAjaccio, kOldBastia, kOldBourg, anglards, kOldSaintFlour, mauriac, kOldOrleans});
+    QTest::newRow("add 15200 then 15050") << Changes {add(mauriac), add(anglards)} << cantalInOrder;
+    QTest::newRow("add 15050 then 15200") << Changes {add(anglards), add(mauriac)} << cantalInOrder;
+    // A new Corsican record takes its place as 20xxx; the old block stays where it is.
+    QTest::newRow("add a Corsican record")
+        << Changes {add(corte)}
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, kOldSaintFlour, corte, kOldOrleans});
+    QTest::newRow("a modified code moves on into its département")
+        << Changes {{kOldBourg, mauriac}}
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldSaintFlour, mauriac, kOldOrleans});
+    QTest::newRow("a modified code moves back into its département")
+        << Changes {{kOldOrleans, anglards}}
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, anglards, kOldSaintFlour});
+    QTest::newRow("a modified Corsican code leaves the old block")
+        << Changes {{kOldAjaccio, ajaccioCentre}}
+        << logOf({kOldZero, kOldBastia, kOldBourg, kOldSaintFlour, ajaccioCentre, kOldOrleans});
+}
+
+void TestLogRewriter::oldLogKeepsItsOrder()
+{
+    using Changes = QList<QPair<QByteArray, QByteArray>>;
+    QFETCH(Changes, changes);
+    QFETCH(QByteArray, after);
+    TestFiles::write(path("F6ABC_CP.txt"), kOldLog);
+    const StationLog log(m_dir.path(), "F6ABC");
+    for (const auto& [chosen, record] : std::as_const(changes)) {
+        const RewriteResult result = run(log, record, chosen);
+        QVERIFY2(result.done, qPrintable(result.reason));
+    }
+    QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), after);
 }
 
 void TestLogRewriter::failureLeavesTheLogByteIdentical_data()

@@ -13,12 +13,15 @@ namespace {
 
 // Nothing listens on the discard port of this machine: the connection is refused at once, as
 // good as no network, without waiting for a name look-up to time out.
+const QString kUnreachableSite = QStringLiteral("http://127.0.0.1:9");
 const QUrl kUnreachable(QStringLiteral("http://127.0.0.1:9/WEB/listdept.htm"));
 
 QString unreachable(const QUrl& address, const char* cause)
 {
     return "La liste DFCF n'a pas pu être atteinte.\nAdresse : " + address.toString() + "\nCause : " + cause
-        + ".\nVérifiez la connexion à Internet, puis fermez cette fenêtre et rouvrez-la pour réessayer.";
+        + ".\nVérifiez la connexion à Internet, puis fermez cette fenêtre et rouvrez-la pour réessayer. "
+          "Si le site de la liste a changé d'adresse, écrivez la nouvelle dans le réglage « Adresse DFCF » "
+          "(voir le mode d'emploi).";
 }
 
 // A web server of one kind: every request gets the page registered for its path, or a 404.
@@ -45,9 +48,10 @@ struct DfcfFixture : MainFixture
         setStation("F6ABC", "45000");
         start();
     }
-    DfcfWindow* open(const QUrl& address)
+    // Opens the list from a site, as the user sets it in the settings.
+    DfcfWindow* open(const QString& site)
     {
-        main->findChild<TextsMenu*>()->setDfcfAddress(address);
+        fake.settings.write("Setup ", "Adresse DFCF", site);
         QTest::mouseClick(button("Liste_DFCF"), Qt::LeftButton);
         return main->findChild<DfcfWindow*>(QStringLiteral("Liste_DFCF1"));
     }
@@ -78,6 +82,22 @@ private Q_SLOTS:
             << QByteArray("l\222Eure \340 \200") << QByteArray("text/html") << "l’Eure à €";
         QTest::newRow("unknown charset: Windows-1252")
             << QByteArray("Ch\xE2teaux") << QByteArray("text/html; charset=x-unheard-of") << "Châteaux";
+        // Read with the program's own table, as browsers read Latin-1 pages.
+        QTest::newRow("windows-1252 in the header")
+            << QByteArray("l\222Eure \200 \201") << QByteArray("text/html; charset=windows-1252")
+            << QString::fromUtf8("l’Eure € \u0081");
+        QTest::newRow("ISO-8859-1 in the header read as Windows-1252")
+            << QByteArray("l\222Eure \340 \200") << QByteArray("text/html; charset=ISO-8859-1")
+            << QString::fromUtf8("l’Eure à €");
+        QTest::newRow("Latin-1 in the page read as Windows-1252")
+            << QByteArray("<meta charset='iso-8859-1'>l\222Eure") << QByteArray("text/html")
+            << QString::fromUtf8("<meta charset='iso-8859-1'>l’Eure");
+        QTest::newRow("Windows-1252 in an http-equiv tag")
+            << QByteArray(
+                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\200")
+            << QByteArray("text/html")
+            << QString::fromUtf8(
+                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">€");
     }
 
     void decodePage()
@@ -87,11 +107,48 @@ private Q_SLOTS:
         QTEST(::decodePage(body, contentType), "text");
     }
 
-    // Without network the window opens, says so in French and closes; the next opening tries again.
+    // The site is a setting, written with the award manager's site at the first start; the page
+    // keeps its path whatever the user writes.
+    void addressIsASetting_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("as written at the first start") << "http://www.diplomes-quelvar.fr"
+                                                       << "http://www.diplomes-quelvar.fr/WEB/listdept.htm";
+        QTest::newRow("another site, a port, a slash") << " https://dfcf.example.org:8080/ "
+                                                       << "https://dfcf.example.org:8080/WEB/listdept.htm";
+        QTest::newRow("no scheme") << "dfcf.example.org"
+                                   << "http://dfcf.example.org/WEB/listdept.htm";
+        QTest::newRow("emptied: the award manager's site")
+            << ""
+            << "http://www.diplomes-quelvar.fr/WEB/listdept.htm";
+    }
+
+    void addressIsASetting()
+    {
+        QFETCH(QString, site);
+        QTEST(dfcfListUrl(site).toString(), "address");
+    }
+
+    // The start writes the address only when the settings have none (the main window's start-up
+    // test sees it written): the user's own address stays.
+    void startKeepsTheUsersAddress()
+    {
+        MainFixture f;
+        f.setStation("F6ABC", "45000");
+        f.fake.settings.write("Setup ", "Adresse DFCF", "dfcf.example.org");
+        f.fake.settings.writes.clear();
+        f.start();
+        QCOMPARE(f.fake.settings.value("Setup ", "Adresse DFCF"), QStringLiteral("dfcf.example.org"));
+        QVERIFY(f.fake.settings.writes.filter("Adresse").isEmpty());
+    }
+
+    // Without network the window opens, says so in French with the address tried, and closes; the
+    // next opening tries again.
     void withoutNetwork()
     {
         DfcfFixture f;
-        QPointer<DfcfWindow> window = f.open(kUnreachable);
+        QPointer<DfcfWindow> window = f.open(kUnreachableSite);
         QVERIFY(window && window->isVisible() && window->isWindow());
         QCOMPARE(window->windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(shown(window),
@@ -102,7 +159,7 @@ private Q_SLOTS:
 
         window->close();
         QTRY_VERIFY(!window);
-        window = f.open(kUnreachable);
+        window = f.open(kUnreachableSite);
         QVERIFY(window && shown(window).startsWith(QString("Chargement")));
         QTRY_COMPARE_WITH_TIMEOUT(shown(window), refused, 10000);
 
@@ -127,7 +184,7 @@ private Q_SLOTS:
 
         DfcfFixture f;
         const QString site = QString("http://127.0.0.1:%1/WEB/").arg(server.serverPort());
-        DfcfWindow* window = f.open(QUrl(site + "listdept.htm"));
+        DfcfWindow* window = f.open(QString("127.0.0.1:%1").arg(server.serverPort()));
         QTRY_COMPARE_WITH_TIMEOUT(shown(window), QString("Références DFCF\nLoiret"), 10000);
         auto* browser = window->findChild<QTextBrowser*>("WebBrowser1");
         Q_EMIT browser->anchorClicked(QUrl("dept45.htm"));

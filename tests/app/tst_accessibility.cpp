@@ -1,0 +1,127 @@
+#include "MainFixture.h"
+#include "SampleLog.h"
+#include "TestFiles.h"
+#include "app/AppDir.h"
+#include "codepostal/CodePostalWindow.h"
+#include "platform/QtHelpViewer.h"
+#include "platform/QtMessages.h"
+#include "postal/PostalBase.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using TestFiles::record;
+
+// What a screen reader is told: every window by its caption, and the user's own text as text.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyWindowIsAnnouncedByItsCaption();
+    void messageShowsMarkupAsTyped();
+    void statusShowsMarkupAsTyped();
+};
+
+void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
+{
+    MainFixture f;
+    f.setStation("F6ABC", "45000");
+    f.writeLog("F6ABC", TestFiles::logOf({SampleLog::kOrleans}));
+    QVERIFY(installShippedFiles(f.dir.path()).isEmpty());
+    f.fake.settings.write("Setup ", "Adresse DFCF", "http://127.0.0.1:9");
+    MainWindow& main = f.start();
+
+    // Every window the program opens: the menus, the buttons, the manual and the search program.
+    for (const char* action : {"Mnu_New_Indicatif", "Mnu_C_Contacte", "Mnu_C_Confirme", "Mnu_non_confirme",
+             "Mnu_Recap", "Mnu_Regle_10Millions", "Mnu_Reglement_DVF", "Mnu_Liste_Villes", "Mnu_Diplome"})
+        main.findChild<QAction*>(QLatin1String(action))->trigger();
+    for (const char* button : {"Affiche_Un", "Liste_DFCF"})
+        QTest::mouseClick(f.button(button), Qt::LeftButton);
+    QtHelpViewer help(&main);
+    help.showHelp(QDir(f.dir.path()).filePath("Kerlanic.hlp"));
+    CodePostalWindow search(PostalBase::shipped());
+    search.show();
+
+    // Walked as a screen reader walks it: from the application down to its windows.
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    QVERIFY(application);
+    QStringList windows;
+    for (int i = 0; i < application->childCount(); ++i) {
+        QAccessibleInterface* window = application->child(i);
+        auto* widget = qobject_cast<QWidget*>(window->object());
+        if (!widget || !widget->isVisible())
+            continue;
+        const QString name = window->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+        QCOMPARE(name, widget->windowTitle());
+        QVERIFY2(window->role() == QAccessible::Window, qPrintable(widget->objectName()));
+        windows << widget->objectName() + u'=' + name;
+    }
+    windows.sort();
+    QCOMPARE(windows,
+        (QStringList {"Aff_Confirme=C.P. confirmés", "Aff_Contacte=C.P.contactés",
+            "Aff_Non_Confirme=C.P. non confirmés", "Aide=Kerlanic - Mode d'emploi",
+            "CodePostal=CodePostal - Recherche de Codes Postaux et de communes", "DVF=DVF",
+            "Liste_DFCF1=Form1", "Liste_Villes=Liste Villes", "Main=  Kerlanic    Revision  1.1.0",
+            "Numero_Dpt=Numero Département", "Recapitulatif=Feuille Récapitulative",
+            "Reglement_10M=Règlement 10 Millions", "Reglement_DVF=Règlement du DVF",
+            "Station=Selection Indicatif et C.P."}));
+
+    // A caption that changes is announced as it now reads.
+    main.setWindowTitle("Kerlanic");
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(&main)->text(QAccessible::Name), QStringLiteral("Kerlanic"));
+}
+
+// A callsign typed as "<B>F1ABC" shows its angle brackets, never bold.
+void TestAccessibility::messageShowsMarkupAsTyped()
+{
+    const QString text = QStringLiteral("Le carnet de <B>F1ABC</B> n'a pas pu être lu.");
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        QVERIFY(label);
+        shown = label->text();
+        format = label->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessages().inform(text);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
+}
+
+void TestAccessibility::statusShowsMarkupAsTyped()
+{
+    MainFixture f;
+    f.setStation("F6ABC", "45000");
+    f.writeLog("F6ABC",
+        TestFiles::logOf({record("45000", "12/03/06", "<B>F1ABC", '4', "SSB", "14 Mhz", "", "<I>ORLEANS")}));
+    f.start();
+    f.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QTest::keyClicks(f.edit("C_Postal_A"), "45000");
+    QTest::keyClick(f.edit("C_Postal_A"), Qt::Key_Return);
+
+    for (const auto& [name, text] : {std::pair {"Status_A", "C.P. deja contacté avec <B>F1ABC le 12/03/06"},
+             std::pair {"I_Station", "F6ABC"}, std::pair {"C_Station", "45000"}}) {
+        const auto* label = f.main->findChild<QLabel*>(QLatin1String(name));
+        QCOMPARE(label->text(), QString::fromUtf8(text));
+        QVERIFY2(label->textFormat() == Qt::PlainText, name);
+    }
+    QCOMPARE(f.edit("Ville_A")->text(), QStringLiteral("<I>ORLEANS"));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,99 @@
+#include "MainFixture.h"
+#include "SampleLog.h"
+#include "TestFiles.h"
+#include "platform/QtSettingsStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// When the settings file cannot be written, QSettings keeps the values in memory and the program
+// would go on as if they were saved: the user is told what will be lost at the next start.
+class TestSettingsNotKept : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void realStoreSaysWhenAWriteIsLost();
+    void stationSetUpSaysItIsNotRemembered();
+    void bandAndModeSayItOnce();
+};
+
+void TestSettingsNotKept::realStoreSaysWhenAWriteIsLost()
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("C_Postal.conf");
+    // A folder where the file should be: nothing can be written, whoever runs the test.
+    QVERIFY(QDir(dir.path()).mkdir("C_Postal.conf"));
+    QtSettingsStore settings(file);
+    QCOMPARE(settings.location(), QDir::toNativeSeparators(file));
+    settings.write("Setup ", "Indicatif Station", "F6ABC");
+    QVERIFY(!settings.lastWriteKept());
+    QCOMPARE(settings.read("Setup ", "Indicatif Station", "FXXXX"), QStringLiteral("F6ABC")); // in memory
+    settings.write("Setup F6ABC", "CP Station", "45000");
+    QVERIFY(!settings.lastWriteKept());
+
+    // The folder gone, the next write is kept, and the one lost before goes with it.
+    QVERIFY(QDir(dir.path()).rmdir("C_Postal.conf"));
+    settings.write("Setup F6ABC", "Mode Utilise", "1");
+    QVERIFY(settings.lastWriteKept());
+    const QtSettingsStore again(file);
+    QCOMPARE(again.read("Setup ", "Indicatif Station", "FXXXX"), QStringLiteral("F6ABC"));
+    QCOMPARE(again.read("Setup F6ABC", "CP Station", "XXXX"), QStringLiteral("45000"));
+    QCOMPARE(again.read("Setup F6ABC", "Mode Utilise", "0"), QStringLiteral("1"));
+}
+
+void TestSettingsNotKept::stationSetUpSaysItIsNotRemembered()
+{
+    MainFixture f;
+    f.start();
+    f.fake.messages.shown.clear();
+    f.fake.settings.failWrites = true;
+    f.main->findChild<QAction*>("Mnu_New_Indicatif")->trigger();
+    QPointer<QWidget> window = f.main->findChild<QWidget*>("Station");
+    QVERIFY(window);
+    window->findChild<QLineEdit*>("New_Indicatif")->setText("f6abc_p");
+    window->findChild<QLineEdit*>("New_CP")->setText("45000");
+    QTest::mouseClick(window->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+
+    QCOMPARE(f.fake.messages.shown,
+        QStringList {"La station F6ABC/P n'a pas pu être enregistrée dans les réglages (écriture impossible "
+                     "dans /home/f6abc/.config/Kerlanic/C_Postal.conf).\r\n"
+                     "Elle reste en service jusqu'à la fermeture de Kerlanic, mais au prochain démarrage "
+                     "Kerlanic reprendra la station précédente. Ses contacts restent dans le carnet "
+                     "F6ABC_P_CP.txt."});
+    // In service until the program closes.
+    QCOMPARE(f.logbook.Indicatif_Station(), QStringLiteral("F6ABC_P"));
+    QCOMPARE(f.main->findChild<QLabel*>("I_Station")->text(), QStringLiteral("F6ABC/P"));
+    QTRY_VERIFY(!window);
+}
+
+void TestSettingsNotKept::bandAndModeSayItOnce()
+{
+    MainFixture f;
+    f.setStation("F6ABC", "45000");
+    f.writeLog("F6ABC", TestFiles::logOf({SampleLog::kOrleans}));
+    f.start();
+    f.fake.settings.failWrites = true;
+    f.fake.settings.writes.clear();
+    // Every key in the band and mode boxes writes the position; the loss is said at the first one.
+    for (const char* name : {"Mode_A", "Bande_A", "Mode_A"}) {
+        QComboBox* box = f.combo(name);
+        box->setEnabled(true);
+        QTest::keyClicks(box, "fm");
+    }
+    QCOMPARE(f.fake.settings.writes.size(), 6);
+    QCOMPARE(f.fake.messages.shown,
+        QStringList {"La bande et le mode utilisés n'ont pas pu être enregistrés dans les réglages "
+                     "(écriture impossible dans /home/f6abc/.config/Kerlanic/C_Postal.conf).\r\n"
+                     "Au prochain démarrage, Kerlanic proposera la bande et le mode enregistrés auparavant. "
+                     "Ce message n'est montré qu'une fois."});
+}
+
+QTEST_MAIN(TestSettingsNotKept)
+#include "tst_settingsnotkept.moc"
