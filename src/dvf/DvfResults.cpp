@@ -2,6 +2,7 @@
 
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
+#include "log/QslStatus.h"
 #include "reports/Listing.h"
 
 #include <QByteArrayView>
@@ -19,16 +20,17 @@ QByteArray listPostalCode(const QByteArray& line)
     return line.mid(4, 5);
 }
 
+// Only both marks confirm a town for this award.
 bool isConfirmed(QByteArrayView record)
 {
-    return fieldBytes(record, LogField::Etat_QSL) == "4";
+    return QslStatus::of(record).hasBothMarks();
 }
 
 // A status-"0" line only holds a postal code ("Nouveau Canton"): it is not a contact, and the
 // contact made later with that code stands after it in the log.
 bool isHeld(QByteArrayView record)
 {
-    return fieldBytes(record, LogField::Etat_QSL) == "0";
+    return QslStatus::of(record).isHeld();
 }
 
 // The postal code of a log record, when the record is long enough to hold one.
