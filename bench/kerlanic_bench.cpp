@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
 
     std::printf("Log of %d records (%lld bytes)\n", records, static_cast<long long>(file.size()));
     measure("read the log", 10, [&] { log.readLines(); });
-    measure("Total_Points", 10, [&] { Total_Points(log); });
+    measure("Total_Points", 10, [&] { Total_Points(log.readLines()); });
     measure("Liste_Dpt(\"45\")", 10, [&] { Liste_Dpt(log.readLines(), "45"); });
     measure("Liste_Tous", 10, [&] { Liste_Tous(log.readLines()); });
 

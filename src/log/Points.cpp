@@ -2,7 +2,6 @@
 
 #include "log/LogRecord.h"
 #include "log/QslStatus.h"
-#include "log/StationLog.h"
 
 #include <QLocale>
 
@@ -51,9 +50,4 @@ QString Total_Points(const QList<QByteArray>& lines)
     for (const QByteArray& line : lines)
         total += pass.nextTenths(line);
     return formatPoints(total);
-}
-
-QString Total_Points(const StationLog& log)
-{
-    return Total_Points(log.readLines());
 }

@@ -7,7 +7,6 @@
 
 #include <array>
 
-class StationLog;
 
 // The "10 Millions" challenge. A confirmed record (QSL status 3 or 4) is worth the number of its
 // postal code, plus a tenth of its DFCF reference number; a record with postal code "00000"
@@ -49,4 +48,3 @@ private:
 // Total of the whole log: every record takes its place in its département, confirmed or not,
 // and the confirmed ones among the first 25 score.
 QString Total_Points(const QList<QByteArray>& lines);
-QString Total_Points(const StationLog& log);

@@ -38,12 +38,6 @@ QLatin1Char flag(bool set)
 
 } // namespace
 
-QString qslFlags(QByteArrayView status)
-{
-    const QslStatus qsl(status.size() == 1 ? status[0] : '\0');
-    return flag(qsl.isMade()) + QLatin1String("      ") + flag(qsl.isConfirmed());
-}
-
 QString listingLine(QByteArrayView record)
 {
     const QslStatus qsl = QslStatus::of(record);

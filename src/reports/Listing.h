@@ -46,9 +46,6 @@ QString listingLine(QByteArrayView record);
 // The text of one column of a listing line, as it stands (padding blanks included).
 QString listingField(const QString& line, ListingField field);
 
-// The QSL flags of a status: contact made, six blanks, confirmed ("O" yes, "N" no).
-QString qslFlags(QByteArrayView status);
-
 // A whole number with the blank that stands for its sign, as captions show counts (" 12").
 inline QString numberText(qint64 n)
 {

@@ -45,7 +45,6 @@ private Q_SLOTS:
     void pointsOfEachRecord_data();
     void pointsOfEachRecord();
     void decimalSeparatorOfTheLocale();
-    void totalOfTheStationLog();
 };
 
 void TestPoints::total_data()
@@ -143,15 +142,6 @@ void TestPoints::decimalSeparatorOfTheLocale()
     QCOMPARE(Total_Points({rec("45000", '3', "45055")}), QStringLiteral("49505,5"));
     QCOMPARE(formatPoints(0), QStringLiteral("0,0"));
     QCOMPARE(formatPoints(1234567), QStringLiteral("123456,7")); // never grouped
-}
-
-void TestPoints::totalOfTheStationLog()
-{
-    QTemporaryDir dir;
-    QCOMPARE(Total_Points(StationLog(dir.path(), "F6ABC")), QStringLiteral("0.0")); // no log yet
-    TestFiles::write(QDir(dir.path()).filePath("F6ABC_CP.txt"),
-        TestFiles::logOf({rec("45000", '4', "45050"), rec("45100", '2')}));
-    QCOMPARE(Total_Points(StationLog(dir.path(), "F6ABC")), QStringLiteral("49505.0"));
 }
 
 QTEST_GUILESS_MAIN(TestPoints)

@@ -102,7 +102,7 @@ void TestReportLines::reports()
     const QString tag = QString::fromLatin1(QTest::currentDataTag());
     QLocale::setDefault(locale);
     // The total line copies the main window's total, which is the total of the whole log.
-    QCOMPARE(Total_Points(StationLog(m_dir.path(), "F6ABC")), total);
+    QCOMPARE(Total_Points(StationLog(m_dir.path(), "F6ABC").readLines()), total);
 
     // A report of the same day is replaced.
     const QString fileName = QStringLiteral("CP_%1_F6ABC_05_12_26.txt").arg(tag.left(8));
