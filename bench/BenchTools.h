@@ -1,12 +1,51 @@
 #pragma once
 
-// What both benchmark programs need: the peak memory of the process so far.
+// What both benchmark programs need of the machine: the peak memory of the process so far, the
+// heap in use, and flushing a file to disk.
 
+#include <QFile>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#include <unistd.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 inline long peakKilobytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return long(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
+}
+
+// Bytes the heap holds for the program; -1 where the C library cannot tell.
+inline long long heapBytesInUse()
+{
+#ifdef __GLIBC__
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long long>(info.uordblks + info.hblkhd);
+#else
+    return -1;
+#endif
+}
+
+inline bool syncToDisk(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
 }
