@@ -1,5 +1,8 @@
 #include "app/AppDir.h"
 
+#include "log/SafeFileWriter.h"
+#include "log/StationLog.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,21 +23,16 @@ QStringList installShippedFiles(const QString& dir)
     const QDir shipped(QStringLiteral(":/shipped"));
     const QStringList names = shipped.entryList(QDir::Files, QDir::Name);
     for (const QString& name : names) {
-        const QString path = target.filePath(name);
-        if (QFileInfo::exists(path))
-            continue;
         QFile source(shipped.filePath(name));
-        QFile out(path);
-        if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::NewOnly)) {
-            failed << name;
+        const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+        // An empty file where the shipped one has contents is what a first start cut short leaves:
+        // it is written again. Anything else there is kept.
+        const QFileInfo existing(target.filePath(name));
+        const bool leftEmpty = existing.isFile() && existing.size() == 0 && !bytes.isEmpty();
+        if ((existing.exists() || existing.isSymLink()) && !leftEmpty)
             continue;
-        }
-        const QByteArray bytes = source.readAll();
-        if (out.write(bytes) != bytes.size() || !out.flush()) {
-            out.close();
-            out.remove();
+        if (!writeFileSafely(target.filePath(name), target.filePath(StationLog::scratchFileName()), bytes))
             failed << name;
-        }
     }
     return failed;
 }

@@ -7,7 +7,7 @@
 // one cannot be written (an installed copy), the user's data folder.
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
 
-// Writes into dir every file shipped under the resource folder ":/shipped" that dir lacks. An
-// existing file is never touched: it may be a log or a list the user has kept for years.
-// Returns the names that could not be written.
+// Writes into dir, each whole or not at all, every file shipped under the resource folder
+// ":/shipped" that dir lacks or holds empty. Any other existing file is never touched: it may be
+// a log or a list the user has kept for years. Returns the names that could not be written.
 QStringList installShippedFiles(const QString& dir);

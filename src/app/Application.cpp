@@ -32,8 +32,8 @@ int runKerlanic(QApplication& app)
 
     // One copy at a time on a folder: a second one would rewrite the same logs.
     QLockFile lock(appDirLockPath(appDir));
-    if (claimAppDir(lock) == AppDirClaim::HeldByAnotherCopy) {
-        platform.messages.inform(alreadyOpenMessage(appDir));
+    if (const QString refusal = claimAppDir(lock, appDir); !refusal.isEmpty()) {
+        platform.messages.inform(refusal);
         return 1;
     }
 

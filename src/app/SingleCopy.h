@@ -11,13 +11,7 @@ class QLockFile;
 
 QString appDirLockPath(const QString& appDir);
 
-enum class AppDirClaim {
-    Claimed,
-    HeldByAnotherCopy,
-    // No lock can be made there (a folder that cannot be written): the program's own writes will
-    // say what fails.
-    Unavailable,
-};
-AppDirClaim claimAppDir(QLockFile& lock);
-
-QString alreadyOpenMessage(const QString& appDir);
+// Claims the folder for this copy through lock (made on appDirLockPath). Empty when this copy may
+// go on: the folder is its own, or no lock can be made there and the program's own writes will
+// say what fails. Otherwise the French message that tells why Kerlanic must not start.
+QString claimAppDir(QLockFile& lock, const QString& appDir);

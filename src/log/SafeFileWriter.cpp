@@ -1,50 +1,9 @@
 #include "log/SafeFileWriter.h"
 
+#include "log/FileCalls.h"
+
 #include <QDir>
 #include <QFileInfo>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-bool syncToDisk(QFile& file)
-{
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
-// Replaces target by scratch in one step: readers see either the old file or the new one.
-bool replaceInOneStep(const QString& scratch, const QString& target)
-{
-#ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(scratch).utf16()),
-               reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
-               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-        != 0;
-#else
-    if (std::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(target).constData()) != 0)
-        return false;
-    // Make the new directory entry itself durable.
-    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
-#endif
-}
-
-} // namespace
 
 SafeFileWriter::SafeFileWriter(QString targetPath, QString scratchPath)
     : m_target(std::move(targetPath))
@@ -53,14 +12,14 @@ SafeFileWriter::SafeFileWriter(QString targetPath, QString scratchPath)
 
 SafeFileWriter::~SafeFileWriter()
 {
-    if (m_scratch.isOpen())
+    if (m_fd >= 0)
         abandon();
 }
 
-bool SafeFileWriter::fail(const QString& what)
+bool SafeFileWriter::fail(const QString& what, int code)
 {
     m_failed = true;
-    m_error = what;
+    m_error = what + QStringLiteral(" (") + FileCalls::errorText(code) + u')';
     abandon();
     return false;
 }
@@ -69,49 +28,56 @@ bool SafeFileWriter::open()
 {
     m_failed = false;
     m_error.clear();
-    if (!m_scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_failed = true;
-        m_error = QStringLiteral("impossible de créer le fichier %1 (%2)")
-                      .arg(QDir::toNativeSeparators(m_scratch.fileName()), m_scratch.errorString());
-        if (QFileInfo(m_scratch.fileName()).isFile())
-            QFile::remove(m_scratch.fileName());
-        return false;
+    const QFileInfo target(m_target);
+    if (target.isSymLink()) {
+        // A log kept elsewhere through a link is rewritten where it lies. Its scratch file goes
+        // beside it, for the final rename to stay on one disk, under a name of its own: a file
+        // called like ours in someone else's folder is not ours to remove.
+        const QString real = target.exists() ? target.canonicalFilePath() : target.symLinkTarget();
+        if (QFileInfo(real).absolutePath() != QFileInfo(m_scratch).absolutePath())
+            m_scratch = real + QStringLiteral(".Temporaire");
+        m_target = real;
     }
+    // What an interrupted rewrite left, or a link planted in its place, is removed rather than
+    // written through; the scratch file is then made new, so nothing else can be in its place.
+    FileCalls::remove(m_scratch);
+    const int code = FileCalls::createNew(m_scratch, m_fd);
+    if (code != 0)
+        return fail(
+            QStringLiteral("impossible de créer le fichier ") + QDir::toNativeSeparators(m_scratch), code);
+    FileCalls::copyAccess(m_target, m_fd);
     return true;
 }
 
 bool SafeFileWriter::write(QByteArrayView bytes)
 {
-    if (m_failed || !m_scratch.isOpen())
+    if (m_failed || m_fd < 0)
         return false;
-    if (m_scratch.write(bytes.data(), bytes.size()) != bytes.size())
-        return fail(QStringLiteral("écriture impossible (%1)").arg(m_scratch.errorString()));
+    if (const int code = FileCalls::writeAll(m_fd, bytes))
+        return fail(QStringLiteral("écriture impossible"), code);
     return true;
 }
 
 bool SafeFileWriter::commit()
 {
-    if (m_failed || !m_scratch.isOpen())
+    if (m_failed || m_fd < 0)
         return false;
-    if (!m_scratch.flush())
-        return fail(QStringLiteral("écriture impossible (%1)").arg(m_scratch.errorString()));
-    if (!syncToDisk(m_scratch))
-        return fail(QStringLiteral("le disque n'a pas confirmé l'écriture"));
-    m_scratch.close();
-    if (m_scratch.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("écriture impossible (%1)").arg(m_scratch.errorString()));
-    if (!replaceInOneStep(m_scratch.fileName(), m_target))
+    if (const int code = FileCalls::syncToDisk(m_fd))
+        return fail(QStringLiteral("le disque n'a pas confirmé l'écriture"), code);
+    const int fd = std::exchange(m_fd, -1);
+    if (const int code = FileCalls::close(fd))
+        return fail(QStringLiteral("écriture impossible"), code);
+    if (const int code = FileCalls::replace(m_scratch, m_target))
         return fail(
-            QStringLiteral("impossible de remplacer le fichier %1").arg(QDir::toNativeSeparators(m_target)));
+            QStringLiteral("impossible de remplacer le fichier ") + QDir::toNativeSeparators(m_target), code);
     return true;
 }
 
 void SafeFileWriter::abandon()
 {
-    if (m_scratch.isOpen())
-        m_scratch.close();
-    if (QFileInfo(m_scratch.fileName()).isFile())
-        QFile::remove(m_scratch.fileName());
+    if (m_fd >= 0)
+        FileCalls::close(std::exchange(m_fd, -1));
+    FileCalls::remove(m_scratch);
 }
 
 bool writeFileSafely(

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QFile>
 #include <QString>
 
 // Writes a file whole without ever leaving a damaged one behind: everything goes into a scratch
 // file in the same folder, which is flushed to disk and then renamed over the target in one step.
 // Until commit() succeeds the target keeps its old bytes; on any failure the scratch file is
-// removed.
+// removed. The new file keeps the old one's permissions, and a target that is a link is written
+// where the link points, so the link keeps working.
 class SafeFileWriter
 {
 public:
@@ -27,10 +27,11 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    bool fail(const QString& what);
+    bool fail(const QString& what, int code);
 
     QString m_target;
-    QFile m_scratch;
+    QString m_scratch;
+    int m_fd = -1;
     QString m_error;
     bool m_failed = false;
 };

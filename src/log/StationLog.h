@@ -5,7 +5,7 @@
 #include <QString>
 
 // The log of one station: the file <callsign>_CP.txt in the program's folder, one record per
-// line, Windows-1252, lines ended by CR LF (LF alone is read too).
+// line, Windows-1252, lines ended by CR LF (LF alone and CR alone are read too).
 class StationLog
 {
 public:
@@ -18,11 +18,12 @@ public:
 
     QString path() const { return m_path; }
     QString appDir() const { return m_appDir; }
+    // True unless the log is surely absent.
     bool exists() const;
 
     // Every line, without its line end; a last line without line end counts. A log that does not
-    // exist reads as empty. When the file exists but cannot be read, the list is empty and error
-    // (when given) receives the reason in French.
+    // exist reads as empty. When the file exists but cannot be read to its end, the list is empty
+    // and error (when given) receives the reason in French.
     QList<QByteArray> readLines(QString* error = nullptr) const;
 
 private:
@@ -30,10 +31,11 @@ private:
     QString m_path;
 };
 
-// Splits file contents into lines, dropping each line's CR LF or LF.
+// Splits file contents into lines, dropping each line's CR LF, LF or CR.
 QList<QByteArray> splitLogLines(const QByteArray& contents);
 
 // Creates the log of a callsign (stored form) as a byte-for-byte copy of the template
 // "FXXXX_CP.txt", replacing any file of that name. When the template is missing the new log
-// starts empty. False, with the reason in error, when the log could not be written.
+// starts empty. False, with the reason in error, when the template cannot be read or the log
+// could not be written.
 bool Nom_Fichier_Log(const QString& appDir, const QString& callsign, QString* error = nullptr);

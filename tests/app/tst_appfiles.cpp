@@ -14,7 +14,8 @@ class TestAppFiles : public QObject
 private Q_SLOTS:
     void placement_data();
     void placement();
-    void shippedFilesAreWrittenOnlyWhenMissing();
+    void shippedFiles_data();
+    void shippedFiles();
     void unusableProgramFolderGivesTheUserFolder();
     void settingsSectionsKeepTheirBlanks();
 };
@@ -56,23 +57,35 @@ void TestAppFiles::placement()
     QCOMPARE(centredOffset(screen, window), offset);
 }
 
-void TestAppFiles::shippedFilesAreWrittenOnlyWhenMissing()
+void TestAppFiles::shippedFiles_data()
 {
-    QTemporaryDir dir;
-    const QString templatePath = QDir(dir.path()).filePath("FXXXX_CP.txt");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("shippedAfter"); // false: before is kept
 
-    QVERIFY(installShippedFiles(dir.path()).isEmpty());
-    QVERIFY(QFileInfo::exists(templatePath));
-    QFile shipped(":/shipped/FXXXX_CP.txt");
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(TestFiles::read(templatePath), shipped.readAll());
-
-    // The default station's log is the template: years of contacts must survive every start.
-    const QByteArray kept = TestFiles::logOf(
+    const QByteArray log = TestFiles::logOf(
         {TestFiles::record("45000", "12/03/06", "F6ABC", '4', "SSB", "14 Mhz", "", "ORLEANS")});
-    TestFiles::write(templatePath, kept);
+    // What a first start killed halfway leaves.
+    QTest::newRow("town list left empty") << "Liste_DVF.txt" << QByteArray("") << true;
+    QTest::newRow("manual left empty") << "Kerlanic.hlp" << QByteArray("") << true;
+    // The default station's log is the template: years of contacts must survive every start.
+    QTest::newRow("template log kept") << "FXXXX_CP.txt" << log << false;
+}
+
+void TestAppFiles::shippedFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, before);
+    QFETCH(bool, shippedAfter);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(name);
+    TestFiles::write(path, before);
     QVERIFY(installShippedFiles(dir.path()).isEmpty());
-    QCOMPARE(TestFiles::read(templatePath), kept);
+    QFile shipped(":/shipped/" + name);
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(TestFiles::read(path), shippedAfter ? shipped.readAll() : before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList({"FXXXX_CP.txt", "Kerlanic.hlp", "Liste_DVF.txt"}));
 }
 
 void TestAppFiles::unusableProgramFolderGivesTheUserFolder()

@@ -162,6 +162,9 @@ void TestLogRecord::splitsLines_data()
     QTest::newRow("empty file") << QByteArray() << QList<QByteArray> {};
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QList<QByteArray> {"a", "b"};
     QTest::newRow("LF") << QByteArray("a\nb\n") << QList<QByteArray> {"a", "b"};
+    QTest::newRow("cr-only line ends") << QByteArray("a\rb\r") << QList<QByteArray> {"a", "b"};
+    QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd\r")
+                                     << QList<QByteArray> {"a", "b", "c", "d"};
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QList<QByteArray> {"a", "b"};
     QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QList<QByteArray> {"a", "", "b"};
 }

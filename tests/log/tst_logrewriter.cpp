@@ -1,4 +1,3 @@
-#include "FullDisk.h"
 #include "SampleLog.h"
 #include "TestFiles.h"
 #include "log/LogRewriter.h"
@@ -8,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
-
 using TestFiles::logOf;
 using TestFiles::record;
 using namespace SampleLog;
@@ -17,7 +14,6 @@ using namespace SampleLog;
 namespace {
 
 using Lines = QList<QByteArray>;
-enum class Failure { ScratchIsAFolder, FullDisk, LogIsAFolder };
 
 // Adds the record when no line is chosen, deletes the chosen line when there is no record, and
 // replaces the chosen line with the record otherwise.
@@ -47,8 +43,6 @@ private Q_SLOTS:
     void rewrite();
     void oldLogKeepsItsOrder_data();
     void oldLogKeepsItsOrder();
-    void failureLeavesTheLogByteIdentical_data();
-    void failureLeavesTheLogByteIdentical();
 
 private:
     QString path(const char* name) const { return QDir(m_dir.path()).filePath(QLatin1String(name)); }
@@ -90,6 +84,8 @@ void TestLogRewriter::rewrite_data()
         << QByteArray() << kOrleans
         << "01000 01/02/07 F6ABC        2 CW     7.0 Mhz      B\xc9LEY \x80  \r\n" + kOrleans
             + "\r\n75001 05/05/09 F4XYZ        1 FM     432 Mhz      PARIS\r\n";
+    QTest::newRow("cr-only line ends become CR LF")
+        << kBourg + '\r' + kParis + '\r' << QByteArray() << kOrleans << logOf({kBourg, kOrleans, kParis});
 
     row("replace keeps the place of an unchanged code", {kBourg, kOrleans, kParis}, kOrleans, orleansCw,
         {kBourg, orleansCw, kParis});
@@ -188,64 +184,6 @@ void TestLogRewriter::oldLogKeepsItsOrder()
         QVERIFY2(result.done, qPrintable(result.reason));
     }
     QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), after);
-}
-
-void TestLogRewriter::failureLeavesTheLogByteIdentical_data()
-{
-    QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<QByteArray>("chosen");
-    QTest::addColumn<int>("failure");
-    QTest::addColumn<QString>("reason"); // its beginning; {dir} stands for the program folder
-
-    const QString noScratch = QString::fromUtf8("Impossible de créer le fichier {dir}/Temporaire.txt");
-    const int scratchIsAFolder = int(Failure::ScratchIsAFolder);
-    QTest::newRow("add, no scratch file") << kParis << QByteArray() << scratchIsAFolder << noScratch;
-    QTest::newRow("replace, no scratch file") << kParis << kOrleans << scratchIsAFolder << noScratch;
-    QTest::newRow("delete, no scratch file") << QByteArray() << kOrleans << scratchIsAFolder << noScratch;
-    // The scratch file is written in part, then removed.
-    QTest::newRow("add, full disk") << kParis << QByteArray() << int(Failure::FullDisk)
-                                    << QString::fromUtf8("Écriture impossible");
-    // An unreadable log must not be replaced by a log made of the one new record.
-    QTest::newRow("add, log cannot be read") << kParis << QByteArray() << int(Failure::LogIsAFolder)
-                                             << QStringLiteral("Le fichier {dir}/F6ABC_CP.txt ne peut pas");
-}
-
-void TestLogRewriter::failureLeavesTheLogByteIdentical()
-{
-    QFETCH(QByteArray, record);
-    QFETCH(QByteArray, chosen);
-    QFETCH(int, failure);
-    QFETCH(QString, reason);
-    // Larger than the full disk's room, and without a line end at the end: any rewrite would add one.
-    QList<QByteArray> lines {kDfcf, kOrleans, kHeld};
-    while (lines.size() < 100)
-        lines << kParis;
-    const QByteArray oldLog = logOf(lines) + kParis;
-    if (Failure(failure) == Failure::LogIsAFolder)
-        QVERIFY(QDir(m_dir.path()).mkdir("F6ABC_CP.txt"));
-    else
-        TestFiles::write(path("F6ABC_CP.txt"), oldLog);
-    if (Failure(failure) == Failure::ScratchIsAFolder)
-        QVERIFY(QDir(m_dir.path()).mkdir("Temporaire.txt"));
-
-    RewriteResult result;
-    {
-        std::optional<FullDisk> full;
-        if (Failure(failure) == Failure::FullDisk)
-            QVERIFY(full.emplace().isSet());
-        result = run(StationLog(m_dir.path(), "F6ABC"), record, chosen);
-    }
-    QVERIFY(!result.done);
-    QVERIFY2(result.reason.startsWith(QDir::toNativeSeparators(reason.replace("{dir}", m_dir.path())))
-            && result.reason.endsWith(u'.'),
-        qPrintable(result.reason));
-    if (Failure(failure) == Failure::ScratchIsAFolder)
-        QVERIFY(QDir(m_dir.path()).rmdir("Temporaire.txt"));
-    QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
-    if (Failure(failure) == Failure::LogIsAFolder)
-        QVERIFY(QDir(m_dir.path()).rmdir("F6ABC_CP.txt"));
-    else
-        QCOMPARE(TestFiles::read(path("F6ABC_CP.txt")), oldLog);
 }
 
 QTEST_GUILESS_MAIN(TestLogRewriter)
