@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/QtPlatform.h"
 #include "app/SingleCopy.h"
+#include "app/Version.h"
 #include "model/Logbook.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int runKerlanic(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Kerlanic"));
     QApplication::setOrganizationName(QStringLiteral("Kerlanic"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
 
     // Qt's own buttons and dialogs in French: "Oui", "Non", the print dialog.
     QTranslator qtTranslator;
