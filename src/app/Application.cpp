@@ -2,6 +2,7 @@
 
 #include "app/AppDir.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "app/QtPlatform.h"
 #include "app/SingleCopy.h"
 #include "app/Version.h"
@@ -19,6 +20,9 @@ int runKerlanic(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Kerlanic"));
     QApplication::setOrganizationName(QStringLiteral("Kerlanic"));
     QApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
+    QApplication::setWindowIcon(programIcon());
+    // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
+    QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
 
     // Qt's own buttons and dialogs in French: "Oui", "Non", the print dialog.
     QTranslator qtTranslator;
