@@ -1,5 +1,6 @@
 #include "app/AppDir.h"
 
+#include "app/Version.h"
 #include "log/SafeFileWriter.h"
 #include "log/StationLog.h"
 
@@ -10,7 +11,13 @@
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir)
 {
     const QFileInfo info(executableDir);
-    if (info.isDir() && info.isWritable())
+    // An installed copy (bin/ beside a share/ that holds its desktop entry) keeps the user's files
+    // in the user's folder even for root, who could write beside the programs: logs must not end
+    // up in /usr/bin, where removing the package would leave them and another user would miss them.
+    const bool installed = QFileInfo::exists(
+        QDir(executableDir)
+            .filePath(QStringLiteral("../share/applications/" KERLANIC_DESKTOP_ID ".desktop")));
+    if (!installed && info.isDir() && info.isWritable())
         return QDir::cleanPath(info.absoluteFilePath());
     QDir().mkpath(userDataDir);
     return QDir::cleanPath(userDataDir);

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program keeps all its files in one folder: the folder of the executable, or, when that
-// one cannot be written (an installed copy), the user's data folder.
+// The program keeps all its files in one folder: the folder of the executable, or, for an
+// installed copy or when that folder cannot be written, the user's data folder.
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
 
 // Writes into dir, each whole or not at all, every file shipped under the resource folder

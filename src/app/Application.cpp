@@ -2,8 +2,10 @@
 
 #include "app/AppDir.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "app/QtPlatform.h"
 #include "app/SingleCopy.h"
+#include "app/Version.h"
 #include "model/Logbook.h"
 
 #include <QApplication>
@@ -17,7 +19,10 @@ int runKerlanic(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Kerlanic"));
     QApplication::setOrganizationName(QStringLiteral("Kerlanic"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
+    QApplication::setWindowIcon(programIcon());
+    // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
+    QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
 
     // Qt's own buttons and dialogs in French: "Oui", "Non", the print dialog.
     QTranslator qtTranslator;

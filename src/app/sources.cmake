@@ -2,6 +2,7 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppContext.h
     ${CMAKE_CURRENT_LIST_DIR}/AppDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClockTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Revision.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationLists.h

@@ -7,6 +7,7 @@ target_sources(kerlanic_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HelpViewer.h
     ${CMAKE_CURRENT_LIST_DIR}/Printer.h
     ${CMAKE_CURRENT_LIST_DIR}/Platform.h
+    ${CMAKE_CURRENT_LIST_DIR}/Terminal.cpp
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtSettingsStore.cpp

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "app/AppDir.h"
+#include "app/Version.h"
 #include "app/WindowPlacement.h"
 #include "platform/QtSettingsStore.h"
 
@@ -95,6 +96,11 @@ void TestAppFiles::unusableProgramFolderGivesTheUserFolder()
     QCOMPARE(chooseAppDir(QDir(dir.path()).filePath("no-such-folder"), user), user);
     QVERIFY(QFileInfo(user).isDir());
     QCOMPARE(chooseAppDir(dir.path(), user), QDir::cleanPath(dir.path()));
+
+    // An installed copy keeps the user's files apart even when it could write beside itself.
+    QVERIFY(QDir(dir.path()).mkpath("bin") && QDir(dir.path()).mkpath("share/applications"));
+    TestFiles::write(QDir(dir.path()).filePath("share/applications/" KERLANIC_DESKTOP_ID ".desktop"), "");
+    QCOMPARE(chooseAppDir(QDir(dir.path()).filePath("bin"), user), user);
 }
 
 QTEST_GUILESS_MAIN(TestAppFiles)
