@@ -70,19 +70,12 @@ private Q_SLOTS:
             << QString::number((20001 + 20020) * 10 + 20001 + 20002 + 20001 + 20002 + 20003) + ".0";
     }
 
-    // The points of each record of a pass, 0.0 past the 25th of a département, are in the report tests.
+    // The points of each record of a pass, 0.0 past the 25th of a département, and the French
+    // decimal comma are in the report tests.
     void total()
     {
         QFETCH(Log, lines);
         QTEST(Total_Points(lines), "total");
-    }
-
-    void decimalSeparatorOfTheLocale()
-    {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        QCOMPARE(Total_Points({rec("45000", '3', "45055")}), QStringLiteral("49505,5"));
-        QCOMPARE(formatPoints(0), QStringLiteral("0,0"));
-        QCOMPARE(formatPoints(1234567), QStringLiteral("123456,7")); // never grouped
     }
 };
 
