@@ -58,14 +58,9 @@ void TestLogRecord::columnsRoundTrip()
     for (const QString& field : read.fields)
         got << field;
     QCOMPARE(got, fields);
+    // Written back, padded to the same line. (The field check tests write fields given without
+    // their padding.)
     QCOMPARE(read.toLine().value_or("refused"), line);
-
-    // Fields given without their padding are padded to the same line.
-    LogRecord typed;
-    for (const LogColumn& column : kLogColumns)
-        typed[column.field]
-            = column.field == LogField::Commune ? read[column.field] : read[column.field].trimmed();
-    QCOMPARE(typed.toLine().value_or("refused"), line);
 }
 
 void TestLogRecord::refusesWhatWouldBreakTheColumns_data()
