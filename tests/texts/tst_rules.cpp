@@ -4,26 +4,14 @@
 #include <QListWidget>
 #include <QTest>
 
-namespace {
-
-QStringList itemsOf(const QWidget* window)
-{
-    QStringList lines;
-    const auto* text = window->findChild<QListWidget*>(QStringLiteral("Texte"));
-    for (int i = 0; i < text->count(); ++i)
-        lines << text->item(i)->text();
-    return lines;
-}
-
-} // namespace
-
 class TestRules : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     // The texts are data, and so are the captions: the item count and one item of each text,
-    // exactly, show that the right text is there whole.
+    // exactly, show that the right text is there whole. Raising an open window and opening a fresh
+    // one after a close are the same for every secondary window: the report window tests see them.
     void rulesWindow_data()
     {
         QTest::addColumn<QString>("entry");
@@ -47,26 +35,12 @@ private Q_SLOTS:
         QFETCH(int, index);
         MainFixture f;
         MainWindow& main = f.start();
-        auto* action = main.findChild<QAction*>(entry);
-        action->trigger();
-        QPointer<QWidget> window = main.findChild<QWidget*>(name);
+        main.findChild<QAction*>(entry)->trigger();
+        const auto* window = main.findChild<QWidget*>(name);
         QVERIFY(window && window->isVisible() && window->isWindow());
-        const QStringList items = itemsOf(window);
-        QTEST(int(items.size()), "count");
-        QTEST(items.value(index), "item");
-
-        // Chosen again while open: brought forward, the text not doubled.
-        action->trigger();
-        QCOMPARE(main.findChild<QWidget*>(name), window.data());
-        QCOMPARE(itemsOf(window), items);
-
-        // Closed and opened again: a fresh window with the text once.
-        window->close();
-        QTRY_VERIFY(!window);
-        action->trigger();
-        window = main.findChild<QWidget*>(name);
-        QVERIFY(window);
-        QCOMPARE(itemsOf(window), items);
+        const auto* text = window->findChild<QListWidget*>(QStringLiteral("Texte"));
+        QTEST(text->count(), "count");
+        QTEST(text->item(index)->text(), "item");
     }
 };
 
