@@ -69,8 +69,9 @@ private Q_SLOTS:
             (QList<int> {21, 16, 3}));
     }
 
-    // Each shipped file byte for byte, into an empty folder. A file of that name stays as it is: the
-    // default station's log is the template, and a user may have made a list or annotated the manual.
+    // Each shipped file byte for byte, into an empty folder. A file of that name with contents stays
+    // as it is: the default station's log is the template, and a user may have made a list or
+    // annotated the manual.
     void shippedFilesAreInstalledByteForByteAndNeverOverwritten_data()
     {
         QTest::addColumn<QString>("name");
@@ -86,6 +87,10 @@ private Q_SLOTS:
         const QString path = QDir(dir.path()).filePath(name);
         QVERIFY(installShippedFiles(dir.path()).isEmpty());
         QVERIFY(QFileInfo(path).isFile());
+        QCOMPARE(TestFiles::read(path), shipped(name));
+        // One left empty by a first start killed halfway is written again.
+        TestFiles::write(path, "");
+        QVERIFY(installShippedFiles(dir.path()).isEmpty());
         QCOMPARE(TestFiles::read(path), shipped(name));
 
         const QByteArray own = "45000 12/03/06 F6ABC        4 SSB    14 Mhz       ORLEANS\r\n";
