@@ -21,12 +21,84 @@ class TestCodePostalWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init()
+    {
+        QGuiApplication::clipboard()->setText("avant");
+        m_window = std::make_unique<CodePostalWindow>(PostalBase::shipped());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(status(), kPrompt);
+        QVERIFY(search()->hasFocus());
+    }
     void cleanup() { m_window.reset(); }
-    void resultsAsYouTypeAndEnterCopies_data();
-    void resultsAsYouTypeAndEnterCopies();
-    void arrowsEnterAndDoubleClickCopyTheChosenRow();
-    void unreadableBaseSaysSo();
+
+    void resultsAsYouTypeAndEnterCopies_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("first"); // the first lines under the column heads
+        QTest::addColumn<QString>("found"); // the status line
+        const auto row = [](const char* name, const char* typed, const QStringList& first,
+                             const QString& found) { QTest::newRow(name) << typed << first << found; };
+        row("name without accent", "orleans", {"45000 | Orléans | 45 Loiret", "45100 | Orléans | 45 Loiret"},
+            "2 résultats" + kHint);
+        row("Corsica as the log writes it", "2a000", {"20000 | Ajaccio | 2A Corse-du-Sud"},
+            "1 résultat" + kHint);
+        row("no result", "xyzzy", {}, "Aucune commune ne correspond à « xyzzy ».");
+    }
+
+    void resultsAsYouTypeAndEnterCopies()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, first);
+        QFETCH(QString, found);
+        const QString heads = QStringLiteral("Code Postal | Commune | Département");
+
+        QTest::keyClicks(search(), typed);
+        QCOMPARE(lines().mid(0, first.size() + 1), QStringList {heads} + first);
+        QCOMPARE(status(), found);
+        // Enter copies the first result; without one, it copies nothing and says nothing new.
+        QTest::keyClick(search(), Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+            first.isEmpty() ? QStringLiteral("avant") : first[0].left(5));
+        if (first.isEmpty())
+            QCOMPARE(status(), found);
+
+        // Emptying the box empties the list.
+        search()->clear();
+        QCOMPARE(lines(), QStringList {heads});
+        QCOMPARE(status(), kPrompt);
+    }
+
+    void arrowsEnterAndDoubleClickCopyTheChosenRow()
+    {
+        QTest::keyClicks(search(), "orleans");
+        // The arrows choose a result without leaving the box.
+        QTest::keyClick(search(), Qt::Key_Down);
+        QVERIFY(search()->hasFocus());
+        QTest::keyClick(search(), Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45100"));
+        QCOMPARE(status(), QStringLiteral("Code Postal 45100 (Orléans) copié dans le presse-papiers."));
+
+        // Enter in the list and a double-click copy too.
+        results()->setFocus();
+        QTest::keyClick(results(), Qt::Key_Up);
+        QTest::keyClick(results(), Qt::Key_Enter);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45000"));
+
+        const QPoint second = results()->visualRect(results()->model()->index(1, 1)).center();
+        QTest::mouseClick(results()->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(results()->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45100"));
+    }
+
+    void unreadableBaseSaysSo()
+    {
+        const PostalBase empty = PostalBase::parse("");
+        CodePostalWindow window(empty);
+        QVERIFY(!window.findChild<QLineEdit*>("Saisie")->isEnabled());
+        QCOMPARE(window.findChild<QLabel*>("Etat")->text(),
+            QStringLiteral("La base des Codes Postaux est illisible : la recherche est impossible."));
+    }
 
 private:
     // The column heads, then each result, as "postal code | commune | département".
@@ -50,84 +122,6 @@ QStringList TestCodePostalWindow::lines() const
         lines << cells.join(" | ");
     }
     return lines;
-}
-
-void TestCodePostalWindow::init()
-{
-    QGuiApplication::clipboard()->setText("avant");
-    m_window = std::make_unique<CodePostalWindow>(PostalBase::shipped());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QCOMPARE(status(), kPrompt);
-    QVERIFY(search()->hasFocus());
-}
-
-void TestCodePostalWindow::resultsAsYouTypeAndEnterCopies_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("first"); // the first lines under the column heads
-    QTest::addColumn<QString>("found"); // the status line
-
-    QTest::newRow("name without accent")
-        << "orleans" << QStringList {"45000 | Orléans | 45 Loiret", "45100 | Orléans | 45 Loiret"}
-        << "2 résultats" + kHint;
-    QTest::newRow("Corsica as the log writes it")
-        << "2a000" << QStringList {"20000 | Ajaccio | 2A Corse-du-Sud"} << "1 résultat" + kHint;
-    QTest::newRow("no result") << "xyzzy" << QStringList {} << "Aucune commune ne correspond à « xyzzy ».";
-}
-
-void TestCodePostalWindow::resultsAsYouTypeAndEnterCopies()
-{
-    QFETCH(QString, typed);
-    QFETCH(QStringList, first);
-    QFETCH(QString, found);
-    const QString heads = QStringLiteral("Code Postal | Commune | Département");
-
-    QTest::keyClicks(search(), typed);
-    QCOMPARE(lines().mid(0, first.size() + 1), QStringList {heads} + first);
-    QCOMPARE(status(), found);
-    // Enter copies the first result; without one, it copies nothing and says nothing new.
-    QTest::keyClick(search(), Qt::Key_Return);
-    QCOMPARE(
-        QGuiApplication::clipboard()->text(), first.isEmpty() ? QStringLiteral("avant") : first[0].left(5));
-    if (first.isEmpty())
-        QCOMPARE(status(), found);
-
-    // Emptying the box empties the list.
-    search()->clear();
-    QCOMPARE(lines(), QStringList {heads});
-    QCOMPARE(status(), kPrompt);
-}
-
-void TestCodePostalWindow::arrowsEnterAndDoubleClickCopyTheChosenRow()
-{
-    QTest::keyClicks(search(), "orleans");
-    // The arrows choose a result without leaving the box.
-    QTest::keyClick(search(), Qt::Key_Down);
-    QVERIFY(search()->hasFocus());
-    QTest::keyClick(search(), Qt::Key_Return);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45100"));
-    QCOMPARE(status(), QStringLiteral("Code Postal 45100 (Orléans) copié dans le presse-papiers."));
-
-    // Enter in the list and a double-click copy too.
-    results()->setFocus();
-    QTest::keyClick(results(), Qt::Key_Up);
-    QTest::keyClick(results(), Qt::Key_Enter);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45000"));
-
-    const QPoint second = results()->visualRect(results()->model()->index(1, 1)).center();
-    QTest::mouseClick(results()->viewport(), Qt::LeftButton, {}, second);
-    QTest::mouseDClick(results()->viewport(), Qt::LeftButton, {}, second);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("45100"));
-}
-
-void TestCodePostalWindow::unreadableBaseSaysSo()
-{
-    const PostalBase empty = PostalBase::parse("");
-    CodePostalWindow window(empty);
-    QVERIFY(!window.findChild<QLineEdit*>("Saisie")->isEnabled());
-    QCOMPARE(window.findChild<QLabel*>("Etat")->text(),
-        QStringLiteral("La base des Codes Postaux est illisible : la recherche est impossible."));
 }
 
 QTEST_MAIN(TestCodePostalWindow)

@@ -76,28 +76,23 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contentType");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("quoted charset in the header")
-            << QByteArray("Ch\xC3\xA2teaux") << QByteArray("text/html; charset=\"utf-8\"") << "Châteaux";
-        QTest::newRow("nothing named: Windows-1252")
-            << QByteArray("l\222Eure \340 \200") << QByteArray("text/html") << "l’Eure à €";
-        QTest::newRow("unknown charset: Windows-1252")
-            << QByteArray("Ch\xE2teaux") << QByteArray("text/html; charset=x-unheard-of") << "Châteaux";
+        const auto row = [](const char* name, const QByteArray& body, const char* type, const QString& text) {
+            QTest::newRow(name) << body << QByteArray(type) << text;
+        };
+        row("quoted charset in the header", "Ch\xC3\xA2teaux", "text/html; charset=\"utf-8\"", "Châteaux");
+        row("nothing named: Windows-1252", "l\222Eure \340 \200", "text/html", "l’Eure à €");
+        row("unknown charset: Windows-1252", "Ch\xE2teaux", "text/html; charset=x-unheard-of", "Châteaux");
         // Read with the program's own table, as browsers read Latin-1 pages.
-        QTest::newRow("windows-1252 in the header")
-            << QByteArray("l\222Eure \200 \201") << QByteArray("text/html; charset=windows-1252")
-            << QString::fromUtf8("l’Eure € \u0081");
-        QTest::newRow("ISO-8859-1 in the header read as Windows-1252")
-            << QByteArray("l\222Eure \340 \200") << QByteArray("text/html; charset=ISO-8859-1")
-            << QString::fromUtf8("l’Eure à €");
-        QTest::newRow("Latin-1 in the page read as Windows-1252")
-            << QByteArray("<meta charset='iso-8859-1'>l\222Eure") << QByteArray("text/html")
-            << QString::fromUtf8("<meta charset='iso-8859-1'>l’Eure");
-        QTest::newRow("Windows-1252 in an http-equiv tag")
-            << QByteArray(
-                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\200")
-            << QByteArray("text/html")
-            << QString::fromUtf8(
-                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">€");
+        row("windows-1252 in the header", "l\222Eure \200 \201", "text/html; charset=windows-1252",
+            "l’Eure € \u0081");
+        row("ISO-8859-1 in the header read as Windows-1252", "l\222Eure \340 \200",
+            "text/html; charset=ISO-8859-1", "l’Eure à €");
+        row("Latin-1 in the page read as Windows-1252", "<meta charset='iso-8859-1'>l\222Eure", "text/html",
+            "<meta charset='iso-8859-1'>l’Eure");
+        const char* const httpEquiv
+            = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+        row("Windows-1252 in an http-equiv tag", httpEquiv + QByteArray("\200"), "text/html",
+            QString(httpEquiv) + "€");
     }
 
     void decodePage()
@@ -150,7 +145,6 @@ private Q_SLOTS:
         DfcfFixture f;
         QPointer<DfcfWindow> window = f.open(kUnreachableSite);
         QVERIFY(window && window->isVisible() && window->isWindow());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(shown(window),
             QString("Chargement de la liste DFCF depuis http://127.0.0.1:9/WEB/listdept.htm…"));
         const QString refused = unreachable(kUnreachable, "connexion refusée par le serveur");
