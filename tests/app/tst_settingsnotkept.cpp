@@ -3,12 +3,8 @@
 #include "TestFiles.h"
 #include "platform/QtSettingsStore.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,7 +16,6 @@ class TestSettingsNotKept : public QObject
 
 private Q_SLOTS:
     void realStoreSaysWhenAWriteIsLost();
-    void stationSetUpSaysItIsNotRemembered();
     void bandAndModeSayItOnce();
 };
 
@@ -46,31 +41,6 @@ void TestSettingsNotKept::realStoreSaysWhenAWriteIsLost()
     QCOMPARE(again.read("Setup ", "Indicatif Station", "FXXXX"), QStringLiteral("F6ABC"));
     QCOMPARE(again.read("Setup F6ABC", "CP Station", "XXXX"), QStringLiteral("45000"));
     QCOMPARE(again.read("Setup F6ABC", "Mode Utilise", "0"), QStringLiteral("1"));
-}
-
-void TestSettingsNotKept::stationSetUpSaysItIsNotRemembered()
-{
-    MainFixture f;
-    f.start();
-    f.fake.messages.shown.clear();
-    f.fake.settings.failWrites = true;
-    f.main->findChild<QAction*>("Mnu_New_Indicatif")->trigger();
-    QPointer<QWidget> window = f.main->findChild<QWidget*>("Station");
-    QVERIFY(window);
-    window->findChild<QLineEdit*>("New_Indicatif")->setText("f6abc_p");
-    window->findChild<QLineEdit*>("New_CP")->setText("45000");
-    QTest::mouseClick(window->findChild<QPushButton*>("Validation"), Qt::LeftButton);
-
-    QCOMPARE(f.fake.messages.shown,
-        QStringList {"La station F6ABC/P n'a pas pu être enregistrée dans les réglages (écriture impossible "
-                     "dans /home/f6abc/.config/Kerlanic/C_Postal.conf).\r\n"
-                     "Elle reste en service jusqu'à la fermeture de Kerlanic, mais au prochain démarrage "
-                     "Kerlanic reprendra la station précédente. Ses contacts restent dans le carnet "
-                     "F6ABC_P_CP.txt."});
-    // In service until the program closes.
-    QCOMPARE(f.logbook.Indicatif_Station(), QStringLiteral("F6ABC_P"));
-    QCOMPARE(f.main->findChild<QLabel*>("I_Station")->text(), QStringLiteral("F6ABC/P"));
-    QTRY_VERIFY(!window);
 }
 
 void TestSettingsNotKept::bandAndModeSayItOnce()

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void refusalsChangeNothing();
     void knownStationKeepsItsLogBandAndMode();
     void newLogWithoutRoomOrTemplate();
+    void stationNotKeptInTheSettingsIsSaid();
 };
 
 void TestStationWindow::refusalsChangeNothing_data()
@@ -157,6 +158,24 @@ void TestStationWindow::newLogWithoutRoomOrTemplate()
     QCOMPARE(TestFiles::read(f.logPath("F1ABCDEFGHIJ")), QByteArray());
     QCOMPARE(f.logbook.Indicatif_Station() + u' ' + f.label("C_Station"), QStringLiteral("F1ABCDEFGHIJ 2A004"));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("0.0"));
+}
+
+// The settings file cannot be written: the new station stays in service until the program closes.
+void TestStationWindow::stationNotKeptInTheSettingsIsSaid()
+{
+    StationFixture f;
+    f.startAndOpen();
+    QPointer<QWidget> window = f.window;
+    f.fake.settings.failWrites = true;
+    f.setUp("f6abc_p", "45000");
+    QCOMPARE(f.fake.messages.shown,
+        QStringList {"La station F6ABC/P n'a pas pu être enregistrée dans les réglages (écriture impossible "
+                     "dans /home/f6abc/.config/Kerlanic/C_Postal.conf).\r\n"
+                     "Elle reste en service jusqu'à la fermeture de Kerlanic, mais au prochain démarrage "
+                     "Kerlanic reprendra la station précédente. Ses contacts restent dans le carnet "
+                     "F6ABC_P_CP.txt."});
+    QCOMPARE(f.logbook.Indicatif_Station() + u' ' + f.label("I_Station"), QStringLiteral("F6ABC_P F6ABC/P"));
+    QTRY_VERIFY(!window);
 }
 
 QTEST_MAIN(TestStationWindow)

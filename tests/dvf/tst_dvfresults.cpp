@@ -18,14 +18,12 @@ QList<QByteArray> townList(std::initializer_list<const char*> lines)
     return list;
 }
 
-// "45000:4 45000:2": one log record per postal code and QSL status, in that order.
-QList<QByteArray> logged(const QString& codesAndStatus)
+using Log = QList<QByteArray>;
+
+// A log record of a postal code with a QSL status.
+QByteArray at(const char* code, char status)
 {
-    QList<QByteArray> log;
-    for (const QByteArray& entry : codesAndStatus.toLatin1().split(' '))
-        log << TestFiles::record(
-            entry.left(5).constData(), "12/03/06", "F5ABC", entry.at(6), "SSB", "14 Mhz", "", "");
-    return log;
+    return TestFiles::record(code, "12/03/06", "F5ABC", status, "SSB", "14 Mhz", "", "");
 }
 
 } // namespace
@@ -40,7 +38,7 @@ private Q_SLOTS:
     void townsFoundAndConfirmed_data()
     {
         QTest::addColumn<QList<QByteArray>>("list");
-        QTest::addColumn<QString>("log");
+        QTest::addColumn<Log>("log");
         QTest::addColumn<QStringList>("window");
         QTest::addColumn<QStringList>("printout");
 
@@ -48,40 +46,42 @@ private Q_SLOTS:
         const QList<QByteArray> marseille = townList({"13  13001 MARSEILLE", "13  13002 MARSEILLE"});
 
         QTest::newRow("postal code logged twice: the first record decides, for the printout too")
-            << twoTowns << "45000:4 45000:2 56100:2 56100:4"
+            << twoTowns << Log {at("45000", '4'), at("45000", '2'), at("56100", '2'), at("56100", '4')}
             << QStringList {"    1  45  45000 ORLÉANS                *",
                    "    2  56  56100 LORIENT                "}
             << QStringList {"    1  45  45000 ORLÉANS"};
         QTest::newRow("status 3 is not confirmed; a postal code not on the list matches no town")
-            << twoTowns << "45000:3 56200:4" << QStringList {"    1  45  45000 ORLÉANS                "}
-            << QStringList {};
+            << twoTowns << Log {at("45000", '3'), at("56200", '4')}
+            << QStringList {"    1  45  45000 ORLÉANS                "} << QStringList {};
         // The first code in list order that the log holds decides, for the printout as well.
         QTest::newRow("town with two postal codes, first 2 second 4")
-            << marseille << "13001:2 13002:4" << QStringList {"    1  13  13001 MARSEILLE              "}
-            << QStringList {};
+            << marseille << Log {at("13001", '2'), at("13002", '4')}
+            << QStringList {"    1  13  13001 MARSEILLE              "} << QStringList {};
         // A held line ("Nouveau Canton") is no contact: the contact after it decides.
         QTest::newRow("held code later confirmed")
-            << twoTowns << "45000:0 45000:4 56100:0"
+            << twoTowns << Log {at("45000", '0'), at("45000", '4'), at("56100", '0')}
             << QStringList {"    1  45  45000 ORLÉANS                *"}
             << QStringList {"    1  45  45000 ORLÉANS"};
         QTest::newRow("held code later contacted, not confirmed")
-            << twoTowns << "45000:0 45000:2" << QStringList {"    1  45  45000 ORLÉANS                "}
-            << QStringList {};
+            << twoTowns << Log {at("45000", '0'), at("45000", '2')}
+            << QStringList {"    1  45  45000 ORLÉANS                "} << QStringList {};
         QTest::newRow("held first code, second code confirmed")
-            << marseille << "13001:0 13002:4" << QStringList {"    1  13  13002 MARSEILLE              *"}
+            << marseille << Log {at("13001", '0'), at("13002", '4')}
+            << QStringList {"    1  13  13002 MARSEILLE              *"}
             << QStringList {"    1  13  13002 MARSEILLE"};
         QTest::newRow("town with two postal codes, only the second logged")
-            << marseille << "13002:4" << QStringList {"    1  13  13002 MARSEILLE              *"}
+            << marseille << Log {at("13002", '4')}
+            << QStringList {"    1  13  13002 MARSEILLE              *"}
             << QStringList {"    1  13  13002 MARSEILLE"};
         QTest::newRow("consecutive towns sharing the first two characters")
             << townList({"45  45000 ORLEANS", "45  45200 MONTARGIS", "56  56100 LORIENT"})
-            << "45000:2 45200:4 56100:4"
+            << Log {at("45000", '2'), at("45200", '4'), at("56100", '4')}
             << QStringList {"    1  45  45000 ORLEANS                ",
                    "    2  56  56100 LORIENT                *"}
             << QStringList {"    1  56  56100 LORIENT"};
         QTest::newRow("same département again after another one")
             << townList({"45  45000 ORLEANS", "56  56100 LORIENT", "45  45200 MONTARGIS"})
-            << "45000:4 45200:4 56100:4"
+            << Log {at("45000", '4'), at("45200", '4'), at("56100", '4')}
             << QStringList {"    1  45  45000 ORLEANS                *",
                    "    2  56  56100 LORIENT                *", "    3  45  45200 MONTARGIS              *"}
             << QStringList {
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QTest::newRow("short, long and overseas lines")
             << townList({"01  01000 BOURG", "62  62000 ARRAS-SUR-LA-SCARPE-ET-ENVIRONS",
                    "971 97110 POINTE À PITRE"})
-            << "01000:4 62000:4 97110:4"
+            << Log {at("01000", '4'), at("62000", '4'), at("97110", '4')}
             << QStringList {"    1  01  01000 BOURG                  *",
                    "    2  62  62000 ARRAS-SUR-LA-SCARPE-ET-*", "    3  971 97110 POINTE À PITRE         *"}
             << QStringList {"    1  01  01000 BOURG", "    2  62  62000 ARRAS-SUR-LA-SCARPE-ET-ENVIRONS",
@@ -101,13 +101,13 @@ private Q_SLOTS:
     void townsFoundAndConfirmed()
     {
         QFETCH(QList<QByteArray>, list);
-        QFETCH(QString, log);
+        QFETCH(Log, log);
         QFETCH(QStringList, window);
         QFETCH(QStringList, printout);
-        const DvfTowns found = townsFound(list, logged(log));
+        const DvfTowns found = townsFound(list, log);
         QCOMPARE(found.lines, window);
         QCOMPARE(found.confirmed, window.filter("*").size());
-        const DvfTowns confirmed = confirmedTowns(list, logged(log));
+        const DvfTowns confirmed = confirmedTowns(list, log);
         QCOMPARE(confirmed.lines, printout);
         QCOMPARE(confirmed.confirmed, printout.size());
         QCOMPARE(confirmed.confirmed, found.confirmed);
@@ -120,12 +120,8 @@ private Q_SLOTS:
         QVERIFY(confirmedTowns({"45 "}, shortRecords).lines.isEmpty());
     }
 
-    void townNumbers()
-    {
-        QCOMPARE(townNumber(9), QString("    9"));
-        QCOMPARE(townNumber(10), QString("   10"));
-        QCOMPARE(townNumber(99), QString("   99"));
-    }
+    // The tables above number towns of one digit.
+    void townNumbers() { QCOMPARE(townNumber(10) + townNumber(100), QString("   10  100")); }
 
     void awardMessage_data()
     {
@@ -138,14 +134,19 @@ private Q_SLOTS:
                 .arg(reached, QString::number(n), QString::number(missing), next);
         };
         const QString honour = "Félicitations vous obtenez le diplôme d'honneur des villes Françaises";
-        const QList<QPair<int, QString>> rows {{0, "Encore  10 QSO pour le diplome Classe III"},
-            {9, "Encore  1 QSO pour le diplome Classe III"}, {10, bravo("classe III", 10, 20, "Classe II")},
-            {29, bravo("classe III", 29, 1, "Classe II")}, {30, bravo("classe II", 30, 20, "Classe I")},
-            {49, bravo("classe II", 49, 1, "Classe I")}, {50, bravo("classe I", 50, 20, "Excellece")},
-            {69, bravo("classe I", 69, 1, "Excellece")}, {70, bravo("Excellence", 70, 20, "d'Honneur")},
-            {89, bravo("Excellence", 89, 1, "d'Honneur")}, {90, honour}, {102, honour}};
-        for (const auto& [confirmed, message] : rows)
-            QTest::newRow(QByteArray::number(confirmed).constData()) << confirmed << message;
+        QTest::newRow("none") << 0 << "Encore  10 QSO pour le diplome Classe III";
+        QTest::newRow("one short of class III") << 9 << "Encore  1 QSO pour le diplome Classe III";
+        QTest::newRow("class III reached") << 10 << bravo("classe III", 10, 20, "Classe II");
+        QTest::newRow("one short of class II") << 29 << bravo("classe III", 29, 1, "Classe II");
+        QTest::newRow("class II reached") << 30 << bravo("classe II", 30, 20, "Classe I");
+        QTest::newRow("one short of class I") << 49 << bravo("classe II", 49, 1, "Classe I");
+        QTest::newRow("class I reached, next misspelt as written")
+            << 50 << bravo("classe I", 50, 20, "Excellece");
+        QTest::newRow("one short of excellence") << 69 << bravo("classe I", 69, 1, "Excellece");
+        QTest::newRow("excellence reached") << 70 << bravo("Excellence", 70, 20, "d'Honneur");
+        QTest::newRow("one short of honour") << 89 << bravo("Excellence", 89, 1, "d'Honneur");
+        QTest::newRow("honour reached") << 90 << honour;
+        QTest::newRow("past honour") << 102 << honour;
     }
 
     void awardMessage()

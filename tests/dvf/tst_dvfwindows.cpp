@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -44,10 +43,6 @@ struct DvfFixture : MainFixture
     QString townListPath() const { return QDir(dir.path()).filePath("Liste_DVF.txt"); }
     void choose(const char* entry) const { main->findChild<QAction*>(QLatin1String(entry))->trigger(); }
     QWidget* window(const char* name) const { return main->findChild<QWidget*>(QLatin1String(name)); }
-    QString label(const char* window, const char* name) const
-    {
-        return this->window(window)->findChild<QLabel*>(QLatin1String(name))->text();
-    }
     QStringList items(const char* window, const char* list) const
     {
         QStringList lines;
@@ -74,20 +69,12 @@ private Q_SLOTS:
     {
         DvfFixture f;
         f.choose("Mnu_Liste_Villes");
-        QCOMPARE(f.window("Liste_Villes")->windowTitle(), QString("Liste Villes"));
-        QCOMPARE(f.label("Liste_Villes", "Label2"), QString("Liste des Villes a contacter"));
-        QCOMPARE(f.label("Liste_Villes", "Label3"), QString(" Dpt      CP            Ville"));
         QCOMPARE(f.items("Liste_Villes", "ListeVilles"),
             (QStringList {" 01  01000 BOURG EN BRESSE", " 13  13001 MARSEILLE", " 29  29200 BREST",
                 " 45  45000 ORLÉANS", " 56  56100 LORIENT"}));
 
         f.choose("Mnu_Diplome");
         QPointer<QWidget> dvf = f.window("DVF");
-        QCOMPARE(dvf->windowTitle(), QString("DVF"));
-        QCOMPARE(f.label("DVF", "Label2"), QString("Dîplome des Villes Françaises"));
-        QCOMPARE(f.label("DVF", "Label3"),
-            QString("     N°   Dpt      CP            Ville                                QSL"));
-        QCOMPARE(dvf->findChild<QPushButton*>("Resultat")->text(), QString("Résultats"));
         const QStringList results {"    1  01  01000 BOURG EN BRESSE        *",
             "    2  13  13001 MARSEILLE              ", "    3  29  29200 BREST                  ",
             "    4  45  45000 ORLÉANS                *", "    5  56  56100 LORIENT                *"};
