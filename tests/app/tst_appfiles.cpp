@@ -15,8 +15,6 @@ class TestAppFiles : public QObject
 private Q_SLOTS:
     void placement_data();
     void placement();
-    void shippedFiles_data();
-    void shippedFiles();
     void unusableProgramFolderGivesTheUserFolder();
     void settingsSectionsKeepTheirBlanks();
 };
@@ -56,37 +54,6 @@ void TestAppFiles::placement()
     QFETCH(double, window);
     QFETCH(qint64, offset);
     QCOMPARE(centredOffset(screen, window), offset);
-}
-
-void TestAppFiles::shippedFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<bool>("shippedAfter"); // false: before is kept
-
-    const QByteArray log = TestFiles::logOf(
-        {TestFiles::record("45000", "12/03/06", "F6ABC", '4', "SSB", "14 Mhz", "", "ORLEANS")});
-    // What a first start killed halfway leaves.
-    QTest::newRow("town list left empty") << "Liste_DVF.txt" << QByteArray("") << true;
-    QTest::newRow("manual left empty") << "Kerlanic.hlp" << QByteArray("") << true;
-    // The default station's log is the template: years of contacts must survive every start.
-    QTest::newRow("template log kept") << "FXXXX_CP.txt" << log << false;
-}
-
-void TestAppFiles::shippedFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, before);
-    QFETCH(bool, shippedAfter);
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(name);
-    TestFiles::write(path, before);
-    QVERIFY(installShippedFiles(dir.path()).isEmpty());
-    QFile shipped(":/shipped/" + name);
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(TestFiles::read(path), shippedAfter ? shipped.readAll() : before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-        QStringList({"FXXXX_CP.txt", "Kerlanic.hlp", "Liste_DVF.txt"}));
 }
 
 void TestAppFiles::unusableProgramFolderGivesTheUserFolder()
