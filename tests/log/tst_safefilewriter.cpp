@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-enum class Setup { PlainLog, PrivateLog, LeftoverScratch, ScratchIsAFolder, ScratchLinksOut, LogLinksOut };
+enum class Setup { PlainLog, PrivateLog, ScratchIsAFolder, ScratchLinksOut, LogLinksOut };
 
 class TestSafeFileWriter : public QObject
 {
@@ -23,7 +23,6 @@ void TestSafeFileWriter::write_data()
 
     QTest::newRow("plain log replaced whole") << Setup::PlainLog << QString();
     QTest::newRow("private log stays private") << Setup::PrivateLog << QString();
-    QTest::newRow("leftover scratch file removed") << Setup::LeftoverScratch << QString();
     QTest::newRow("scratch file is a folder")
         << Setup::ScratchIsAFolder
         << QString::fromUtf8("impossible de créer le fichier {dir}/Temporaire.txt (File exists)");
@@ -49,8 +48,6 @@ void TestSafeFileWriter::write()
         QVERIFY(QFile::link(outside, target));
     if (setup == Setup::PrivateLog)
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
-    if (setup == Setup::LeftoverScratch)
-        TestFiles::write(scratch, "half a log");
     if (setup == Setup::ScratchIsAFolder)
         QVERIFY(QDir(dir.path()).mkdir("Temporaire.txt"));
     if (setup == Setup::ScratchLinksOut)
