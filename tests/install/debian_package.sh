@@ -30,8 +30,9 @@ installed=$(cd "$root" && find . | LC_ALL=C sort)
 chmod a-w "$bin"
 home="$scratch/home"
 mkdir -p "$home" && mkdir -m 700 "$scratch/run"
+# A clean environment, but for the sanitizers' options of a checked build.
 env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$scratch/run" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen \
-    "$bin/kerlanic" 2>"$scratch/kerlanic.log" &
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$bin/kerlanic" 2>"$scratch/kerlanic.log" &
 pid=$!
 # A first start stops at the first-installation message; its files are written by then.
 settings="$home/.config/Kerlanic/C_Postal.conf"
