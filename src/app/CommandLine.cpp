@@ -9,7 +9,7 @@ namespace {
 
 // Every command of the program. A new command is one more row (its help line comes with it) and
 // its handling where the command line is answered.
-struct CommandSpec
+struct KnownCommand
 {
     const char* names; // as the help shows them: the short form first
     Command command;
@@ -18,17 +18,17 @@ struct CommandSpec
     const char* help;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr KnownCommand kCommands[] = {
     {"-h, --help", Command::ShowHelp, "", "affiche cette aide"},
     {"--version", Command::ShowVersion, "", "affiche la version de Kerlanic"},
 };
 
-const CommandSpec* findCommand(const QString& argument)
+const KnownCommand* findCommand(const QString& argument)
 {
-    for (const CommandSpec& spec : kCommands) {
-        const QStringList names = QString::fromUtf8(spec.names).split(QStringLiteral(", "));
+    for (const KnownCommand& known : kCommands) {
+        const QStringList names = QString::fromUtf8(known.names).split(QStringLiteral(", "));
         if (names.contains(argument))
-            return &spec;
+            return &known;
     }
     return nullptr;
 }
@@ -46,16 +46,16 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (arguments.size() < 2)
         return {};
     const QString& name = arguments.at(1);
-    const CommandSpec* spec = findCommand(name);
-    if (!spec)
+    const KnownCommand* known = findCommand(name);
+    if (!known)
         return refused(QStringLiteral("« %1 » n'est pas une commande de Kerlanic.").arg(name));
     const QStringList operands = arguments.mid(2);
-    const qsizetype wanted = *spec->operand ? 1 : 0;
+    const qsizetype wanted = *known->operand ? 1 : 0;
     if (operands.size() < wanted)
-        return refused(QStringLiteral("%1 attend %2.").arg(name, QString::fromUtf8(spec->operand)));
+        return refused(QStringLiteral("%1 attend %2.").arg(name, QString::fromUtf8(known->operand)));
     if (operands.size() > wanted)
         return refused(QStringLiteral("« %1 » est de trop après %2.").arg(operands.at(wanted), name));
-    return {spec->command, operands, {}};
+    return {known->command, operands, {}};
 }
 
 QString helpText()
@@ -65,10 +65,10 @@ QString helpText()
                                   "Commandes :\n");
     QStringList left;
     qsizetype width = 0;
-    for (const CommandSpec& spec : kCommands) {
-        const QString operand = QString::fromUtf8(spec.operand);
-        left << (operand.isEmpty() ? QString::fromUtf8(spec.names)
-                                   : QString::fromUtf8(spec.names) + u' ' + operand);
+    for (const KnownCommand& known : kCommands) {
+        const QString operand = QString::fromUtf8(known.operand);
+        left << (operand.isEmpty() ? QString::fromUtf8(known.names)
+                                   : QString::fromUtf8(known.names) + u' ' + operand);
         width = std::max(width, left.constLast().size());
     }
     for (qsizetype i = 0; i < left.size(); ++i)
