@@ -28,20 +28,28 @@ qint64 numericValue(QByteArrayView text)
     return value;
 }
 
-QByteArray corsicaRewrite(QByteArrayView postalCode)
+qint64 postalCodeValue(QByteArrayView postalCode)
 {
+    // Read in place, without building "20xxx": every listing, total and rewrite takes it for
+    // each line of the log.
     if (postalCode.size() >= 2 && postalCode[0] == '2') {
         const char second = postalCode[1];
-        if (second == 'A' || second == 'B' || second == 'a' || second == 'b')
-            return QByteArrayView("20").toByteArray()
-                + postalCode.last(std::min<qsizetype>(3, postalCode.size() - 2)).toByteArray();
+        if (second == 'A' || second == 'B' || second == 'a' || second == 'b') {
+            qint64 value = 20;
+            for (const char c : postalCode.last(std::min<qsizetype>(3, postalCode.size() - 2))) {
+                if (c < '0' || c > '9')
+                    break;
+                value = value * 10 + (c - '0');
+            }
+            return value;
+        }
     }
-    return postalCode.toByteArray();
+    return numericValue(postalCode);
 }
 
 qint64 sortKey(QByteArrayView line)
 {
-    return numericValue(corsicaRewrite(fieldBytes(line, LogField::CodePostal)));
+    return postalCodeValue(fieldBytes(line, LogField::CodePostal));
 }
 
 LogRecord LogRecord::fromLine(QByteArrayView line)

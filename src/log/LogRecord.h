@@ -45,9 +45,9 @@ QByteArrayView fieldBytes(QByteArrayView line, LogField field);
 // (45000 -> 45000, 2A004 -> 2, "" -> 0).
 qint64 numericValue(QByteArrayView text);
 
-// A postal code beginning with 2A, 2B, 2a or 2b (Corsica) read as 20 followed by its last three
-// characters; any other code unchanged.
-QByteArray corsicaRewrite(QByteArrayView postalCode);
+// The numeric value of a postal code, a code beginning with 2A, 2B, 2a or 2b (Corsica) read as
+// 20 followed by its last three characters (2A004 -> 20004, 45000 -> 45000).
+qint64 postalCodeValue(QByteArrayView postalCode);
 
 // Sort key of a log line: the numeric value of its postal code, Corsica counting as 20xxx.
 qint64 sortKey(QByteArrayView line);

@@ -12,8 +12,9 @@ QString formatPoints(qint64 tenths)
 
 int scoringDepartement(QByteArrayView line)
 {
-    const QByteArray code = corsicaRewrite(fieldBytes(line, LogField::CodePostal));
-    return static_cast<int>(numericValue(QByteArrayView(code).first(std::min<qsizetype>(2, code.size()))));
+    const QByteArrayView code = fieldBytes(line, LogField::CodePostal);
+    // Corsica (2A, 2B) scores as département 20.
+    return static_cast<int>(postalCodeValue(code.first(std::min<qsizetype>(2, code.size()))));
 }
 
 bool isConfirmedRecord(QByteArrayView line)
@@ -23,9 +24,9 @@ bool isConfirmedRecord(QByteArrayView line)
 
 qint64 recordTenths(QByteArrayView line)
 {
-    const QByteArray code = corsicaRewrite(fieldBytes(line, LogField::CodePostal));
+    const QByteArrayView code = fieldBytes(line, LogField::CodePostal);
     const QByteArrayView reference = fieldBytes(line, LogField::RefDFCF);
-    const qint64 codeTenths = numericValue(code) * 10;
+    const qint64 codeTenths = postalCodeValue(code) * 10;
     if (reference == "     ")
         return codeTenths;
     const qint64 bonusTenths = numericValue(reference);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 StationLog::StationLog(const QString& appDir, const QString& callsign)
     : m_appDir(appDir)
@@ -22,27 +23,45 @@ bool StationLog::exists() const
 
 QList<QByteArray> splitLogLines(const QByteArray& contents)
 {
-    // Lines are counted first so that the list is allocated once: a log of a million lines must
-    // not be copied each time the list grows.
-    const auto isEnd = [](char c) { return c == '\n' || c == '\r'; };
-    const char* const begin = contents.cbegin();
-    const char* const end = contents.cend();
-    qsizetype count = 0;
-    for (const char* at = begin; at < end; ++at) {
-        if (isEnd(*at) && !(*at == '\r' && at + 1 < end && at[1] == '\n'))
-            ++count;
-    }
+    // Every window and every rewrite reads the whole log, so the lines are not copied out one by
+    // one: each line is a QByteArray that shares the bytes just read, as implicitly shared Qt
+    // arrays do, only starting and ending where the line does. The buffer lives as long as one of
+    // its lines; writing to a line copies it first, as for any shared QByteArray. Such a line is
+    // not followed by a NUL byte, which nothing reading the log relies on (everything goes by
+    // size).
+    QByteArray buffer = contents;
+    QByteArray::DataPointer& shared = buffer.data_ptr();
+    QTypedArrayData<char>* const header = shared.d_ptr();
+    const char* const begin = buffer.cbegin();
+    const char* const end = buffer.cend();
+    const auto lineOf = [&](const char* from, const char* to) {
+        if (!header) // bytes the array does not own: copied
+            return QByteArray(from, to - from);
+        // The line's own reference to the buffer is counted below, for all lines at once.
+        return QByteArray(QByteArray::DataPointer(header, const_cast<char*>(from), to - from));
+    };
+    // memchr finds line ends many bytes at a time. The list is sized from the LF count once, so
+    // that a large log is not copied as it grows.
+    const auto find = [](const char* from, const char* to, char c) {
+        const void* at = from < to ? std::memchr(from, c, std::size_t(to - from)) : nullptr;
+        return at ? static_cast<const char*>(at) : to;
+    };
+    qsizetype count = 1;
+    for (const char* at = find(begin, end, '\n'); at < end; at = find(at + 1, end, '\n'))
+        ++count;
     QList<QByteArray> lines;
-    lines.reserve(count + 1);
+    lines.reserve(count);
     // CR LF, LF alone and CR alone each end a line: logs typed on every kind of machine are read.
     const char* start = begin;
     while (start < end) {
-        const char* stop = std::find_if(start, end, isEnd);
-        lines.append(QByteArray(start, stop - start));
-        if (stop < end && *stop == '\r' && stop + 1 < end && stop[1] == '\n')
-            ++stop;
-        start = stop + 1;
+        const char* const lf = find(start, end, '\n');
+        const char* const cr = find(start, lf, '\r');
+        lines.append(lineOf(start, cr));
+        // A CR ends the line alone unless an LF follows it.
+        start = (cr < lf && cr + 1 != lf) ? cr + 1 : std::min(lf + 1, end);
     }
+    if (header)
+        header->ref_.fetchAndAddRelaxed(int(lines.size()));
     return lines;
 }
 

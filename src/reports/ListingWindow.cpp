@@ -7,9 +7,44 @@
 #include "widgets/Fonts.h"
 #include "widgets/SecondaryWindows.h"
 
+#include <QAbstractListModel>
 #include <QFontMetrics>
 
 namespace {
+
+// The window's lines, each formatted when the list shows it. All rows have the size of the
+// longest line, so that a narrow window scrolls instead of cutting lines short.
+class WindowListingModel : public QAbstractListModel
+{
+public:
+    WindowListingModel(WindowListing listing, QObject* parent)
+        : QAbstractListModel(parent)
+        , m_listing(std::move(listing))
+    { }
+
+    const WindowListing& listing() const { return m_listing; }
+    void setRowSize(QSize size) { m_rowSize = size; }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_listing.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return m_listing.line(index.row());
+        if (role == Qt::SizeHintRole && m_rowSize.isValid())
+            return m_rowSize;
+        return {};
+    }
+
+private:
+    WindowListing m_listing;
+    QSize m_rowSize;
+};
 
 struct Design
 {
@@ -61,20 +96,13 @@ ListingWindow::ListingWindow(AppContext context, Selection selection, QWidget* p
     if (!readError.isEmpty())
         context.platform.messages.inform(readError);
     // The total line repeats the total of the log as just read.
-    const QStringList lines = windowLines(selection, log, context.logbook.total());
-    m_ui->Liste->addItems(lines);
-
-    // All lines share one size, which the list takes from its last line (the total line, or the
-    // last record): that line is given the width of the longest, so that a narrow window scrolls
-    // instead of cutting lines short.
+    auto* model = new WindowListingModel(WindowListing(selection, log, context.logbook.total()), this);
+    m_ui->Liste->setModel(model);
     const QFontMetrics metrics(m_ui->Liste->font());
-    if (!lines.isEmpty()) {
-        qsizetype longest = 0;
-        for (const QString& line : lines)
-            longest = std::max(longest, line.size());
-        m_ui->Liste->item(m_ui->Liste->count() - 1)
-            ->setSizeHint(QSize(metrics.horizontalAdvance(QString(longest, QLatin1Char('0'))) + 8,
-                m_ui->Liste->sizeHintForRow(m_ui->Liste->count() - 1)));
+    if (model->rowCount() > 0) {
+        const int height = m_ui->Liste->sizeHintForRow(0);
+        model->setRowSize(QSize(
+            metrics.horizontalAdvance(QString(model->listing().longestLine(), QLatin1Char('0'))) + 8, height));
     }
 
     // The window opens with room for a whole line with a 30-character town and for some

@@ -139,15 +139,69 @@ QString windowLine(qint64 number, QByteArrayView record, const QString& points)
     return numberedLine(QLatin1String(" "), number, record, printedPointsColumn(points));
 }
 
+WindowListing::WindowListing(Selection selection, const QList<QByteArray>& log, const QString& total)
+    : m_selection(selection)
+    , m_total(total)
+{
+    // The same selection and the same scoring pass as the reports, without the texts.
+    ScoringPass pass;
+    for (const QByteArray& line : log) {
+        if (!isSelected(selection, line))
+            continue;
+        m_records << line;
+        if (withPoints())
+            m_tenths << pass.nextTenths(line);
+    }
+}
+
+qsizetype WindowListing::size() const
+{
+    return m_records.size() + (withPoints() ? 2 : 0);
+}
+
+QString WindowListing::line(qsizetype row) const
+{
+    if (row < 0 || row >= size())
+        return {};
+    if (row == m_records.size() + 1)
+        return totalLine(m_total);
+    if (row == m_records.size())
+        return {};
+    return withPoints() ? windowLine(row + 1, m_records[row], formatPoints(m_tenths[row]))
+                        : windowLine(row + 1, m_records[row]);
+}
+
+qsizetype WindowListing::longestLine() const
+{
+    // Every record line has the same columns up to its town, whose bytes are one character each;
+    // only the points may be wider than their column. The total line is counted too.
+    const auto digits = [](qint64 n) {
+        qsizetype count = 1;
+        for (; n >= 10; n /= 10)
+            ++count;
+        return count;
+    };
+    qsizetype longest = withPoints() ? totalLine(m_total).size() : 0;
+    for (qsizetype i = 0; i < m_records.size(); ++i) {
+        qsizetype points = 0;
+        if (withPoints()) {
+            // "##0.0" right-aligned in 8, then three blanks.
+            points = std::max<qsizetype>(8, digits(m_tenths[i] / 10) + 2) + 3;
+        }
+        const qsizetype length = 1 + std::max<qsizetype>(5, digits(i + 1)) + 3 + 28 + 15 + 2 + 5 + 3
+            + points + fieldBytes(m_records[i], LogField::Commune).size();
+        longest = std::max(longest, length);
+    }
+    return longest;
+}
+
 QStringList windowLines(Selection selection, const QList<QByteArray>& log, const QString& total)
 {
+    const WindowListing listing(selection, log, total);
     QStringList lines;
-    forEachSelected(selection, log, [&](qint64 number, const QByteArray& record, const QString& points) {
-        lines << (selection == Selection::NonConfirme ? windowLine(number, record)
-                                                      : windowLine(number, record, points));
-    });
-    if (selection != Selection::NonConfirme)
-        lines << QString() << totalLine(total);
+    lines.reserve(listing.size());
+    for (qsizetype row = 0; row < listing.size(); ++row)
+        lines << listing.line(row);
     return lines;
 }
 

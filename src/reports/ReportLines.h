@@ -46,7 +46,29 @@ QString windowLine(qint64 number, QByteArrayView record, const QString& points);
 
 // Every line of a listing window: the selected records numbered from 1, with their points where
 // the window shows them (one scoring pass over the selected records only), then for the windows
-// with points an empty line and the total line.
+// with points an empty line and the total line. Each line is formatted only when asked for, so
+// that a window on a log of tens of thousands of records opens without building that many texts.
+class WindowListing
+{
+public:
+    WindowListing(Selection selection, const QList<QByteArray>& log, const QString& total);
+
+    qsizetype size() const;
+    QString line(qsizetype row) const;
+    // The length of the longest line, in characters.
+    qsizetype longestLine() const;
+
+private:
+    bool withPoints() const { return m_selection != Selection::NonConfirme; }
+
+    Selection m_selection;
+    // The selected records (they share their bytes with the log's lines) and their points.
+    QList<QByteArray> m_records;
+    QList<qint64> m_tenths;
+    QString m_total;
+};
+
+// All the lines of the listing at once.
 QStringList windowLines(Selection selection, const QList<QByteArray>& log, const QString& total);
 
 // The column headers of the listing windows.

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void charactersOutsideWindows1252AreRefused();
     void splitsLines_data();
     void splitsLines();
+    void splitLinesChangeAlone();
     void numericValueAndSortKey_data();
     void numericValueAndSortKey();
 };
@@ -162,6 +163,20 @@ void TestLogRecord::splitsLines()
     QFETCH(QByteArray, contents);
     QFETCH(QList<QByteArray>, lines);
     QCOMPARE(splitLogLines(contents), lines);
+}
+
+// The lines share the bytes read; a change to one of them never shows in another.
+void TestLogRecord::splitLinesChangeAlone()
+{
+    QList<QByteArray> lines = splitLogLines("ab\r\ncd\r\nef");
+    lines[0][1] = 'X';
+    lines[1].append("YZ");
+    lines[1].prepend("<");
+    QCOMPARE(lines, (QList<QByteArray> {"aX", "<cdYZ", "ef"}));
+    // The last line left of its buffer grows over the bytes of lines that are gone.
+    QByteArray last = splitLogLines("ab\r\ncd\r\nef").first();
+    last.append("++");
+    QCOMPARE(last, QByteArray("ab++"));
 }
 
 void TestLogRecord::numericValueAndSortKey_data()

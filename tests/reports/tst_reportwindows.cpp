@@ -5,10 +5,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,9 +26,9 @@ QString dataFile(const QString& name)
 QStringList textsOf(const QWidget* window)
 {
     QStringList texts;
-    for (const auto* list : window->findChildren<QListWidget*>()) {
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
+    for (const auto* list : window->findChildren<QAbstractItemView*>()) {
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            texts << list->model()->index(i, 0).data().toString();
     }
     for (const auto* box : window->findChildren<QLineEdit*>())
         texts << box->text();
@@ -153,7 +154,14 @@ void TestReportWindows::listingWindows()
     const QString title = shown->findChild<QLabel*>("Label3")->text();
     QCOMPARE((QStringList {shown->windowTitle(), title, shown->findChild<QLabel*>("Label2")->text()}), texts);
     QCOMPARE(shown->findChild<QGroupBox*>("Frame2")->title(), title + " ");
-    QVERIFY(shown->findChild<QListWidget*>()->font().fixedPitch());
+    const auto* list = shown->findChild<QAbstractItemView*>();
+    QVERIFY(list->font().fixedPitch());
+    // Every row is as wide as the longest line: a narrow window scrolls, never cuts a line short.
+    qsizetype longest = 0;
+    for (const QString& line : lines)
+        longest = std::max(longest, line.size());
+    QCOMPARE(list->sizeHintForIndex(list->model()->index(0, 0)).width(),
+        QFontMetrics(list->font()).horizontalAdvance(QString(longest, u'0')) + 8);
     QCOMPARE(textsOf(shown), lines);
     QCOMPARE(shown->pos() == centredOn1600x1200(shown), centred);
     reopen(entry, window);
