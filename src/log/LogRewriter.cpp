@@ -33,14 +33,16 @@ RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByt
 
     change(lines);
 
+    // Each line ended by CR LF, copied straight into a buffer of the right size.
     qsizetype size = 0;
     for (const QByteArray& line : std::as_const(lines))
         size += line.size() + 2;
-    QByteArray contents;
-    contents.reserve(size);
+    QByteArray contents(size, Qt::Uninitialized);
+    char* out = contents.data();
     for (const QByteArray& line : std::as_const(lines)) {
-        contents += line;
-        contents += "\r\n";
+        out = std::copy(line.cbegin(), line.cend(), out);
+        *out++ = '\r';
+        *out++ = '\n';
     }
 
     SafeFileWriter writer(log.path(), QDir(log.appDir()).filePath(StationLog::scratchFileName()));
