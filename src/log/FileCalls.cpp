@@ -128,8 +128,10 @@ int readWhole(const QString& path, QByteArray& bytes)
         return errno;
     const qint64 size = sizeOf(fd);
     int error = size < 0 ? errno : 0;
+    // Exactly the file's size: resize() would leave room to grow, and the lines read share
+    // this buffer for as long as they live.
     if (error == 0)
-        bytes.resize(size);
+        bytes = QByteArray(size, Qt::Uninitialized);
     qint64 got = 0;
     while (error == 0 && got < size) {
         const qint64 n = readSome(fd, bytes.data() + got, size - got);
