@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 #include <QHash>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -113,6 +114,26 @@ DvfTowns confirmedTowns(const QList<QByteArray>& townList, const QList<QByteArra
         towns.lines << townNumber(towns.confirmed) + QLatin1String("  ") + Cp1252::decode(*town.line);
     }
     return towns;
+}
+
+QList<DvfDepartement> dvfDepartements(const QList<QByteArray>& townList, const QList<QByteArray>& log)
+{
+    const auto townName = [](const QByteArray& line) { return Cp1252::decode(line.mid(9)).trimmed(); };
+    QList<DvfDepartement> departements;
+    for (const QByteArray& line : townList) {
+        const QByteArray departement = line.left(3).trimmed();
+        if (departements.isEmpty() || departements.constLast().departement != departement)
+            departements.append({departement, townName(line)});
+    }
+    for (const TakenTown& town : takenTowns(townList, log)) {
+        const QByteArray departement = listPostalCode(*town.line).first(2);
+        auto found = std::find_if(departements.begin(), departements.end(),
+            [&](const DvfDepartement& d) { return d.departement == departement; });
+        if (found == departements.end())
+            found = departements.insert(departements.end(), {departement, {}});
+        *found = {departement, townName(*town.line), true, town.confirmed};
+    }
+    return departements;
 }
 
 QStringList townsToContact(const QList<QByteArray>& townList)

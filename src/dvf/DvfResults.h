@@ -28,6 +28,18 @@ DvfTowns townsFound(const QList<QByteArray>& townList, const QList<QByteArray>& 
 // The printout: the confirmed towns of the window, numbered anew, each list line whole.
 DvfTowns confirmedTowns(const QList<QByteArray>& townList, const QList<QByteArray>& log);
 
+// Where the award stands in one département of the town list: the town it is chased with (the
+// town taken, or else the département's first town of the list), and whether the log holds it
+// and confirms it, as the DVF window counts them.
+struct DvfDepartement
+{
+    QByteArray departement; // "45", "2A"
+    QString town;
+    bool taken = false;
+    bool confirmed = false;
+};
+QList<DvfDepartement> dvfDepartements(const QList<QByteArray>& townList, const QList<QByteArray>& log);
+
 // The town list window: each département once, by its first line, after one blank.
 QStringList townsToContact(const QList<QByteArray>& townList);
 

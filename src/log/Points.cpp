@@ -44,6 +44,11 @@ qint64 ScoringPass::nextTenths(QByteArrayView line)
     return recordTenths(line);
 }
 
+int ScoringPass::placesTaken(int departement) const
+{
+    return std::min(Nb_CP_Dpt[static_cast<std::size_t>(departement)], kPlacesPerDepartement);
+}
+
 QString Total_Points(const QList<QByteArray>& lines)
 {
     ScoringPass pass;

@@ -39,6 +39,8 @@ public:
     qint64 nextTenths(QByteArrayView line);
     // The same as text, "##0.0".
     QString Points_CP(QByteArrayView line) { return formatPoints(nextTenths(line)); }
+    // Places of a département (as scoringDepartement numbers it) taken so far, 0 to 25.
+    int placesTaken(int departement) const;
 
 private:
     // Places taken so far in each département (0 to 99).
