@@ -8,6 +8,7 @@
 #include "dvf/DvfMenu.h"
 #include "entry/EntryRow.h"
 #include "log/Callsign.h"
+#include "map/MapMenu.h"
 #include "model/Logbook.h"
 #include "platform/HelpViewer.h"
 #include "platform/Launcher.h"
@@ -119,6 +120,13 @@ void MainWindow::connectMenus()
     connect(m_ui->Mnu_Enr_Contacte, &QAction::triggered, m_reports, &ReportsMenu::Enregistre_Contacte);
     connect(m_ui->Mnu_Imp_Confirme, &QAction::triggered, m_reports, &ReportsMenu::Imprime_Confirme);
     connect(m_ui->Mnu_Imp_Contacte, &QAction::triggered, m_reports, &ReportsMenu::Imprime_Contacte);
+
+    // The map joins the "Afficher" menu from here, so that the form keeps the design's menus.
+    auto* map = new MapMenu(context, this);
+    QAction* showMap = m_ui->Mnu_Affichage->addAction(QStringLiteral("la carte des Départements"));
+    showMap->setObjectName(QStringLiteral("Mnu_Carte"));
+    connect(showMap, &QAction::triggered, map, &MapMenu::showMap);
+    connect(map, &MapMenu::departementChosen, this, &MainWindow::Liste_Dpt);
 
     connect(m_ui->Mnu_Diplome, &QAction::triggered, m_dvf, &DvfMenu::showResults);
     connect(m_ui->Mnu_Liste_Villes, &QAction::triggered, m_dvf, &DvfMenu::showTowns);

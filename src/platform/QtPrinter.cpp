@@ -60,15 +60,8 @@ void QtPrinter::printLine(const QString& line)
 {
     if (m_failed)
         return;
-    if (!m_painter.isActive()) {
-        if (!m_painter.begin(m_printer.get())) {
-            m_failed = true;
-            return;
-        }
-        m_y = 0;
-        m_pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
-        m_lineFont.reset();
-    }
+    if (!m_painter.isActive() && !beginPage())
+        return;
     // The font of the lines is built once for as long as the settings stay the same: a report of
     // a large log prints tens of thousands of lines.
     const LineFont wanted {m_fontName, m_fontSize, m_bold};
@@ -87,6 +80,37 @@ void QtPrinter::printLine(const QString& line)
     }
     m_painter.drawText(QPointF(0, m_y + m_lineFont->ascent), line);
     m_y += m_lineFont->lineSpacing;
+}
+
+bool QtPrinter::beginPage()
+{
+    if (!m_painter.begin(m_printer.get())) {
+        m_failed = true;
+        return false;
+    }
+    m_y = 0;
+    m_pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    m_lineFont.reset();
+    return true;
+}
+
+void QtPrinter::printPage(const std::function<void(QPainter&, const QRectF&)>& draw)
+{
+    if (m_failed)
+        return;
+    if (!m_painter.isActive()) {
+        if (!beginPage())
+            return;
+    } else if (!m_printer->newPage()) {
+        m_failed = true;
+        return;
+    }
+    const QRect page = m_printer->pageLayout().paintRectPixels(m_printer->resolution());
+    m_painter.save();
+    draw(m_painter, QRectF(0, 0, page.width(), page.height()));
+    m_painter.restore();
+    // Lines printed after the drawing start on a new page.
+    m_y = m_pageHeight;
 }
 
 bool QtPrinter::endDoc()

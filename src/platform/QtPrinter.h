@@ -28,12 +28,14 @@ public:
 
     bool showPrintDialog() override;
     void printLine(const QString& line) override;
+    void printPage(const std::function<void(QPainter&, const QRectF&)>& draw) override;
     bool endDoc() override;
 
     QPrinter& qprinter() { return *m_printer; }
 
 private:
     QFont currentFont() const;
+    bool beginPage();
 
     struct LineFont
     {

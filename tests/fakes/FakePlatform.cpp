@@ -48,6 +48,11 @@ void FakePrinter::printLine(const QString& line)
     events << QStringLiteral("line=") + line;
 }
 
+void FakePrinter::printPage(const std::function<void(QPainter&, const QRectF&)>&)
+{
+    events << QStringLiteral("page");
+}
+
 bool FakePrinter::endDoc()
 {
     events << QStringLiteral("end");

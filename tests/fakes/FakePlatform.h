@@ -105,6 +105,8 @@ public:
     void setFontBold(bool bold) override;
     bool showPrintDialog() override;
     void printLine(const QString& line) override;
+    // Records "page".
+    void printPage(const std::function<void(QPainter&, const QRectF&)>& draw) override;
     bool endDoc() override;
 
     // The printed lines of all jobs.

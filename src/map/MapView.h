@@ -1,0 +1,40 @@
+#pragma once
+
+#include "map/MapPicture.h"
+
+#include <QWidget>
+
+// The map on screen: coloured by the chase it is given, told about under the mouse, and a
+// click on a département chooses it. It works from what it holds: hovering never reads the log.
+class MapView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MapView(QWidget* parent = nullptr);
+
+    void setPicture(MapPicture picture);
+    const MapPicture& picture() const { return m_picture; }
+
+    // The département at a point of the widget; empty over the sea.
+    QString departementAt(const QPointF& point) const;
+    // What hovering tells at a point of the widget; empty over the sea.
+    QString hoverTextAt(const QPointF& point) const;
+    // Where a point of the map's own unit stands in the widget.
+    QPointF toWidget(const QPointF& mapPoint) const;
+
+    QSize sizeHint() const override { return {640, 640}; }
+
+Q_SIGNALS:
+    void departementChosen(const QString& code);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    MapPicture m_picture;
+};
