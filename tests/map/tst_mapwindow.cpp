@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -134,6 +135,17 @@ private Q_SLOTS:
         QTest::mouseClick(view, Qt::LeftButton, {}, centreOf(*view, "45"));
         QCOMPARE(f.listedLines(), typed);
         QCOMPARE(typed.size(), 26);
+    }
+
+    // The summary sheet shows the band's three figures under its own counts.
+    void summaryFigures()
+    {
+        MapFixture f;
+        f.main->findChild<QAction*>("Mnu_Recap")->trigger();
+        QStringList figures;
+        for (const char* name : {"pointsProgress", "departementsProgress", "dvfProgress"})
+            figures << f.main->findChild<QLabel*>(name)->text();
+        QCOMPARE(figures.join(u'\n'), QString::fromUtf8(TestFiles::read(data("progress.txt"))));
     }
 
     void printAndSave()
