@@ -67,7 +67,37 @@ void fillShape(QPainter& painter, const QPainterPath& path, const Fill& fill, do
     painter.fillPath(path, hatch);
 }
 
+// The outlines are thin whatever the scale; the hovered one stands out. only: the codes to draw,
+// all when null.
+void drawShapes(QPainter& painter, const QTransform& toArea, const MapShapes& shapes,
+    const MapPicture& picture, double u, const QStringList* only)
+{
+    painter.save();
+    painter.setTransform(toArea, true);
+    QPen outline(QColor(0x40, 0x40, 0x40), std::max(0.5, u / 20));
+    outline.setCosmetic(true);
+    const QPainterPath* hovered = nullptr;
+    for (const MapShape& shape : shapes.shapes) {
+        if (only && !only->contains(shape.code))
+            continue;
+        if (const DepartementChase* departement = picture.chase.find(shape.code))
+            fillShape(painter, shape.outline, fillOf(*departement, picture.dvfView), u);
+        painter.strokePath(shape.outline, outline);
+        if (shape.code == picture.hovered)
+            hovered = &shape.outline;
+    }
+    if (hovered) {
+        QPen thick(Qt::black, std::max(2.0, u / 5));
+        thick.setCosmetic(true);
+        painter.strokePath(*hovered, thick);
+    }
+    painter.restore();
+}
+
 } // namespace
+
+const QStringList kParisInset {
+    QStringLiteral("75"), QStringLiteral("92"), QStringLiteral("93"), QStringLiteral("94")};
 
 QStringList legendTexts(bool dvfView)
 {
@@ -81,7 +111,7 @@ QStringList legendTexts(bool dvfView)
 MapLayout mapLayout(const QRectF& area, const MapShapes& shapes)
 {
     MapLayout layout;
-    layout.unit = std::clamp(std::min(area.height(), area.width()) / 42, 9.0, 60.0);
+    layout.unit = std::max(std::min(area.height(), area.width()) / 42, 9.0);
     const double u = layout.unit;
     layout.title = QRectF(area.left(), area.top(), area.width(), 1.8 * u);
     layout.credit = QRectF(area.left(), area.bottom() - 1.5 * u, area.width(), 1.5 * u);
@@ -94,6 +124,21 @@ MapLayout mapLayout(const QRectF& area, const MapShapes& shapes)
     layout.map.moveCenter(room.center());
     layout.toArea = QTransform::fromScale(scale, scale)
         * QTransform::fromTranslate(layout.map.left(), layout.map.top());
+
+    // The inset stands in the sea at the top left of the map, where no département is.
+    QRectF paris;
+    for (const MapShape& shape : shapes.shapes) {
+        if (kParisInset.contains(shape.code))
+            paris = paris.united(shape.outline.boundingRect());
+    }
+    const QRectF box(size.width() * 0.01, size.height() * 0.01, size.width() * 0.19, size.height() * 0.19);
+    layout.inset = layout.toArea.mapRect(box);
+    if (!paris.isEmpty()) {
+        const double zoom = std::min(box.width() / paris.width(), box.height() / paris.height()) * 0.9;
+        const QPointF shift = box.center() - paris.center() * zoom;
+        layout.insetToArea = QTransform::fromScale(zoom, zoom)
+            * QTransform::fromTranslate(shift.x(), shift.y()) * layout.toArea;
+    }
     return layout;
 }
 
@@ -117,26 +162,16 @@ void drawMap(QPainter& painter, const QRectF& area, const MapShapes& shapes, con
     font.setBold(false);
     painter.setFont(font);
 
-    // The outlines are thin whatever the scale; the hovered one stands out.
-    painter.save();
-    painter.setTransform(layout.toArea, true);
     QPen outline(QColor(0x40, 0x40, 0x40), std::max(0.5, u / 20));
     outline.setCosmetic(true);
-    const QPainterPath* hovered = nullptr;
-    for (qsizetype i = 0; i < shapes.shapes.size(); ++i) {
-        const MapShape& shape = shapes.shapes[i];
-        if (const DepartementChase* departement = picture.chase.find(shape.code))
-            fillShape(painter, shape.outline, fillOf(*departement, picture.dvfView), u);
-        painter.strokePath(shape.outline, outline);
-        if (shape.code == picture.hovered)
-            hovered = &shape.outline;
-    }
-    if (hovered) {
-        QPen thick(Qt::black, std::max(2.0, u / 5));
-        thick.setCosmetic(true);
-        painter.strokePath(*hovered, thick);
-    }
-    painter.restore();
+    drawShapes(painter, layout.toArea, shapes, picture, u, nullptr);
+
+    // Paris and its three neighbours again, large enough to see and to point at.
+    QPainterPath frame;
+    frame.addRect(layout.inset);
+    painter.fillPath(frame, Qt::white);
+    painter.strokePath(frame, outline);
+    drawShapes(painter, layout.insetToArea, shapes, picture, u, &kParisInset);
 
     // The legend: one box a state, spread along its row.
     const QStringList texts = legendTexts(picture.dvfView);

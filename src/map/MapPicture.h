@@ -4,6 +4,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 
 class QPainter;
@@ -30,7 +31,12 @@ struct MapLayout
     QRectF legend;
     QRectF credit;
     QTransform toArea; // from the map's own unit to the area
+    QRectF inset; // the box that shows Paris and its neighbours enlarged
+    QTransform insetToArea; // from the map's own unit to that box
 };
+
+// The départements the inset enlarges.
+extern const QStringList kParisInset;
 MapLayout mapLayout(const QRectF& area, const MapShapes& shapes);
 
 void drawMap(QPainter& painter, const QRectF& area, const MapShapes& shapes, const MapPicture& picture);

@@ -27,8 +27,13 @@ void MapView::setPicture(MapPicture picture)
 QString MapView::departementAt(const QPointF& point) const
 {
     const MapShapes& shapes = mapShapes();
-    const QPointF mapPoint = mapLayout(rect(), shapes).toArea.inverted().map(point);
+    const MapLayout layout = mapLayout(rect(), shapes);
+    // Over the inset, only its départements are under the mouse.
+    const bool inInset = layout.inset.contains(point);
+    const QPointF mapPoint = (inInset ? layout.insetToArea : layout.toArea).inverted().map(point);
     for (const MapShape& shape : shapes.shapes) {
+        if (inInset && !kParisInset.contains(shape.code))
+            continue;
         if (shape.outline.controlPointRect().contains(mapPoint) && shape.outline.contains(mapPoint))
             return shape.code;
     }

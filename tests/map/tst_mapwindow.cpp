@@ -18,18 +18,14 @@
 
 namespace {
 
-QString data(const char* name)
-{
-    return QStringLiteral(KERLANIC_MAP_DATA "/") + QLatin1String(name);
-}
-
 struct MapFixture : MainFixture
 {
     MapFixture()
     {
         setStation("F6ABC", "45000");
-        writeLog("F6ABC", TestFiles::read(data("F6ABC_CP.txt")));
-        TestFiles::write(QDir(dir.path()).filePath("Liste_DVF.txt"), TestFiles::read(data("Liste_DVF.txt")));
+        writeLog("F6ABC", TestFiles::read(KERLANIC_MAP_DATA "/F6ABC_CP.txt"));
+        TestFiles::write(
+            QDir(dir.path()).filePath("Liste_DVF.txt"), TestFiles::read(KERLANIC_MAP_DATA "/Liste_DVF.txt"));
         start();
     }
     QWidget* openMap() const
@@ -123,9 +119,9 @@ private Q_SLOTS:
         const QPoint corsica = centreOf(*view, "2A");
         QHelpEvent tip(QEvent::ToolTip, corsica, view->mapToGlobal(corsica));
         QApplication::sendEvent(view, &tip);
-        QTRY_COMPARE(QToolTip::text(), QString::fromUtf8(TestFiles::read(data("hover_2A.txt"))));
+        QTRY_COMPARE(QToolTip::text(), QString::fromUtf8(TestFiles::read(KERLANIC_MAP_DATA "/hover_2A.txt")));
 
-        f.writeLog("F6ABC", TestFiles::read(data("F6ABC_CP.txt")));
+        f.writeLog("F6ABC", TestFiles::read(KERLANIC_MAP_DATA "/F6ABC_CP.txt"));
         f.button("Affiche_Un")->click();
         auto* number = f.main->findChild<QLineEdit*>("Num_Dep");
         QTest::keyClicks(number, "45");
@@ -145,7 +141,7 @@ private Q_SLOTS:
         QStringList figures;
         for (const char* name : {"pointsProgress", "departementsProgress", "dvfProgress"})
             figures << f.main->findChild<QLabel*>(name)->text();
-        QCOMPARE(figures.join(u'\n'), QString::fromUtf8(TestFiles::read(data("progress.txt"))));
+        QCOMPARE(figures.join(u'\n'), QString::fromUtf8(TestFiles::read(KERLANIC_MAP_DATA "/progress.txt")));
     }
 
     void printAndSave()
