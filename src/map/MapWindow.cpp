@@ -114,16 +114,26 @@ QString MapWindow::saveImage(const QString& path) const
 
 void MapWindow::askWhereToSave()
 {
-    const QString suggested = QDir(m_context.logbook.appDir())
-                                  .filePath(QStringLiteral("Carte_") + m_context.logbook.Indicatif_Station()
-                                      + QStringLiteral(".png"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la carte"), suggested,
+    // Opened without blocking, as the map itself: the window stays live behind the dialog.
+    auto* dialog = new QFileDialog(this, QStringLiteral("Enregistrer la carte"),
+        QDir(m_context.logbook.appDir())
+            .filePath(
+                QStringLiteral("Carte_") + m_context.logbook.Indicatif_Station() + QStringLiteral(".png")),
         QStringLiteral("Image PNG (*.png);;Dessin SVG (*.svg)"));
-    if (path.isEmpty())
-        return;
-    const QString error = saveImage(path);
-    if (!error.isEmpty())
-        m_context.platform.messages.inform(error);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its ending takes the one of the chosen kind.
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(
+            filter.contains(QLatin1String("svg")) ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        const QString error = saveImage(path);
+        if (!error.isEmpty())
+            m_context.platform.messages.inform(error);
+    });
+    dialog->open();
 }
 
 void MapWindow::printMap()

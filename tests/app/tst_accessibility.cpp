@@ -38,7 +38,7 @@ void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
 
     // Every window the program opens: the menus, the buttons, the manual and the search program.
     for (const char* action : {"Mnu_New_Indicatif", "Mnu_C_Contacte", "Mnu_C_Confirme", "Mnu_non_confirme",
-             "Mnu_Recap", "Mnu_Regle_10Millions", "Mnu_Reglement_DVF", "Mnu_Liste_Villes", "Mnu_Diplome"})
+             "Mnu_Recap", "Mnu_Regle_10Millions", "Mnu_Reglement_DVF", "Mnu_Liste_Villes", "Mnu_Diplome", "Mnu_Carte"})
         main.findChild<QAction*>(QLatin1String(action))->trigger();
     for (const char* button : {"Affiche_Un", "Liste_DFCF"})
         QTest::mouseClick(f.button(button), Qt::LeftButton);
@@ -65,7 +65,7 @@ void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
     windows.sort();
     QCOMPARE(windows,
         (QStringList {"Aff_Confirme", "Aff_Contacte", "Aff_Non_Confirme", "Aide", "CodePostal", "DVF",
-            "Liste_DFCF1", "Liste_Villes", "Main", "Numero_Dpt", "Recapitulatif", "Reglement_10M",
+            "Liste_DFCF1", "Liste_Villes", "Main", "MapWindow", "Numero_Dpt", "Recapitulatif", "Reglement_10M",
             "Reglement_DVF", "Station"}));
 
     // A caption that changes is announced as it now reads.
