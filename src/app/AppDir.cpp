@@ -4,9 +4,11 @@
 #include "log/SafeFileWriter.h"
 #include "log/StationLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir)
 {
@@ -21,6 +23,15 @@ QString chooseAppDir(const QString& executableDir, const QString& userDataDir)
         return QDir::cleanPath(info.absoluteFilePath());
     QDir().mkpath(userDataDir);
     return QDir::cleanPath(userDataDir);
+}
+
+QString nameProgramAndChooseAppDir()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kerlanic"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Kerlanic"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
+    return chooseAppDir(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QStringList installShippedFiles(const QString& dir)

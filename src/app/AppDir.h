@@ -7,6 +7,10 @@
 // installed copy or when that folder cannot be written, the user's data folder.
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
 
+// Names the running program as the system knows it (its data folder, its settings) and gives the
+// folder chooseAppDir() picks for it. The window and the commands of the terminal use the same.
+QString nameProgramAndChooseAppDir();
+
 // Writes into dir, each whole or not at all, every file shipped under the resource folder
 // ":/shipped" that dir lacks or holds empty. Any other existing file is never touched: it may be
 // a log or a list the user has kept for years. Returns the names that could not be written.

@@ -12,14 +12,11 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QTranslator>
 
 int runKerlanic(QApplication& app)
 {
-    QApplication::setApplicationName(QStringLiteral("Kerlanic"));
-    QApplication::setOrganizationName(QStringLiteral("Kerlanic"));
-    QApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
+    const QString appDir = nameProgramAndChooseAppDir();
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
@@ -28,9 +25,6 @@ int runKerlanic(QApplication& app)
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
-
-    const QString appDir = chooseAppDir(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     QtPlatform qt;
     Platform platform = qt.platform();

@@ -13,15 +13,39 @@ struct KnownCommand
 {
     const char* names; // as the help shows them: the short form first
     Command command;
+    // The options it accepts, as the help shows them ("[--station INDICATIF]"): an option
+    // followed by a word in capitals takes a value.
+    const char* options;
     // What the command takes, as the help names it ("FICHIER"); empty when nothing.
     const char* operand;
     const char* help;
 };
 
 constexpr KnownCommand kCommands[] = {
-    {"-h, --help", Command::ShowHelp, "", "affiche cette aide"},
-    {"--version", Command::ShowVersion, "", "affiche la version de Kerlanic"},
+    {"-h, --help", Command::ShowHelp, "", "", "affiche cette aide"},
+    {"--version", Command::ShowVersion, "", "", "affiche la version de Kerlanic"},
+    {"export-adif", Command::ExportAdif, "[--station INDICATIF]", "FICHIER",
+        "écrit le carnet en ADIF (ADX si FICHIER finit par .adx)"},
+    {"import-adif", Command::ImportAdif, "[--station INDICATIF] [--dry-run]", "FICHIER",
+        "importe les contacts français d'un fichier ADIF ; avec --dry-run, les montre sans rien "
+        "écrire"},
 };
+
+// Whether a command accepts an option, and whether the option takes a value.
+struct OptionUse
+{
+    bool known = false;
+    bool takesValue = false;
+};
+
+OptionUse optionOf(const KnownCommand& known, const QString& option)
+{
+    const QString options = QString::fromUtf8(known.options);
+    const qsizetype at = options.indexOf(u'[' + option);
+    if (at < 0 || (options.at(at + 1 + option.size()) != u']' && options.at(at + 1 + option.size()) != u' '))
+        return {};
+    return {true, options.at(at + 1 + option.size()) == u' '};
+}
 
 const KnownCommand* findCommand(const QString& argument)
 {
@@ -35,8 +59,10 @@ const KnownCommand* findCommand(const QString& argument)
 
 CommandLine refused(const QString& why)
 {
-    return {Command::Refuse, {},
-        QStringLiteral("kerlanic : %1\nPour la liste des commandes : kerlanic --help\n").arg(why)};
+    CommandLine line;
+    line.command = Command::Refuse;
+    line.refusal = QStringLiteral("kerlanic : %1\nPour la liste des commandes : kerlanic --help\n").arg(why);
+    return line;
 }
 
 } // namespace
@@ -49,13 +75,33 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const KnownCommand* known = findCommand(name);
     if (!known)
         return refused(QStringLiteral("« %1 » n'est pas une commande de Kerlanic.").arg(name));
-    const QStringList operands = arguments.mid(2);
+    CommandLine line;
+    line.command = known->command;
+    QStringList operands;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(u'-') || argument == u"-") {
+            operands << argument;
+            continue;
+        }
+        const OptionUse option = optionOf(*known, argument);
+        if (!option.known)
+            return refused(QStringLiteral("« %1 » n'est pas une option de %2.").arg(argument, name));
+        if (!option.takesValue) {
+            line.dryRun = true;
+        } else if (i + 1 < arguments.size()) {
+            line.station = arguments.at(++i);
+        } else {
+            return refused(QStringLiteral("%1 attend un indicatif.").arg(argument));
+        }
+    }
     const qsizetype wanted = *known->operand ? 1 : 0;
     if (operands.size() < wanted)
         return refused(QStringLiteral("%1 attend %2.").arg(name, QString::fromUtf8(known->operand)));
     if (operands.size() > wanted)
         return refused(QStringLiteral("« %1 » est de trop après %2.").arg(operands.at(wanted), name));
-    return {known->command, operands, {}};
+    line.operands = operands;
+    return line;
 }
 
 QString helpText()
@@ -66,9 +112,12 @@ QString helpText()
     QStringList left;
     qsizetype width = 0;
     for (const KnownCommand& known : kCommands) {
-        const QString operand = QString::fromUtf8(known.operand);
-        left << (operand.isEmpty() ? QString::fromUtf8(known.names)
-                                   : QString::fromUtf8(known.names) + u' ' + operand);
+        QStringList parts {QString::fromUtf8(known.names)};
+        for (const char* more : {known.options, known.operand}) {
+            if (*more)
+                parts << QString::fromUtf8(more);
+        }
+        left << parts.join(u' ');
         width = std::max(width, left.constLast().size());
     }
     for (qsizetype i = 0; i < left.size(); ++i)
@@ -95,6 +144,8 @@ int answerOnTerminal(const CommandLine& line)
         writeToTerminal(line.refusal, TerminalStream::Error);
         return 2;
     case Command::OpenWindow:
+    case Command::ExportAdif:
+    case Command::ImportAdif:
         break;
     }
     return 0;

@@ -9,6 +9,9 @@ enum class Command {
     OpenWindow,
     ShowHelp,
     ShowVersion,
+    // The log written as an ADIF file, or the contacts of an ADIF file brought into the log.
+    ExportAdif,
+    ImportAdif,
     // The arguments make no sense; the refusal says why.
     Refuse,
 };
@@ -18,6 +21,10 @@ struct CommandLine
     Command command = Command::OpenWindow;
     // What follows a command that takes something (a file name).
     QStringList operands;
+    // --station: the station whose log is meant, as typed; empty for the station of the settings.
+    QString station;
+    // --dry-run: show what would be done, write nothing.
+    bool dryRun = false;
     // For Refuse: the message for the terminal, ending with a hint at --help.
     QString refusal;
 };

@@ -102,3 +102,8 @@ RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen)
             lines.removeAt(chosen);
     });
 }
+
+RewriteResult rewriteLines(const StationLog& log, const LinesChange& change)
+{
+    return rewrite(log, change);
+}

@@ -47,6 +47,11 @@ RewriteResult Ajoute_Ligne(const StationLog& log, const QByteArray& record);
 // never touched.
 RewriteResult Remplace_Ligne(const StationLog& log, const QByteArray& record, const LineMatcher& isChosen);
 
+// A change of many lines at once (an import): change receives the log as it is read and leaves
+// the lines as they must be written.
+using LinesChange = std::function<void(QList<QByteArray>& lines)>;
+RewriteResult rewriteLines(const StationLog& log, const LinesChange& change);
+
 // Removes the first line isChosen picks, and only that one. When none is picked the log is
 // rewritten unchanged.
 RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen);

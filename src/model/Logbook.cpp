@@ -70,3 +70,8 @@ RewriteResult Logbook::Supprime_Ligne(const LineMatcher& isChosen)
 {
     return took(::Supprime_Ligne(stationLog(), isChosen));
 }
+
+RewriteResult Logbook::rewriteLines(const LinesChange& change)
+{
+    return took(::rewriteLines(stationLog(), change));
+}

@@ -45,6 +45,8 @@ public:
     RewriteResult Ajoute_Ligne(const QByteArray& record);
     RewriteResult Remplace_Ligne(const QByteArray& record, const LineMatcher& isChosen);
     RewriteResult Supprime_Ligne(const LineMatcher& isChosen);
+    // Many lines changed in one rewrite (an import), the same safe way.
+    RewriteResult rewriteLines(const LinesChange& change);
 
     // True while a listed line is being modified: the save then replaces instead of adding.
     bool Modif_En_Cours = false;

@@ -102,10 +102,12 @@ PostalBase PostalBase::parse(QByteArrayView text)
 void PostalBase::index()
 {
     m_keys.clear();
+    m_communesByLetters.clear();
     m_keys.reserve(m_communes.size());
     for (const Commune& c : m_communes) {
         SearchKey key;
         key.letters = PostalText::squeezed(PostalText::searchWords(c.name), &key.starts);
+        m_communesByLetters[key.letters].push_back(int(m_keys.size()));
         m_keys.push_back(std::move(key));
     }
 
@@ -248,4 +250,30 @@ std::vector<int> PostalBase::search(QStringView text) const
     for (const int c : inside)
         addEntries(c);
     return found;
+}
+
+std::vector<int> PostalBase::communesNamed(QStringView text) const
+{
+    std::vector<int> found;
+    const std::vector<std::string> words = PostalText::searchWords(text);
+    if (words.empty())
+        return found;
+    for (const std::string& form : searchForms(words)) {
+        const auto named = m_communesByLetters.find(form);
+        if (named == m_communesByLetters.end())
+            continue;
+        for (const int c : named->second) {
+            if (std::find(found.begin(), found.end(), c) == found.end())
+                found.push_back(c);
+        }
+    }
+    return found;
+}
+
+QString PostalBase::logPostalCode(const Entry& e) const
+{
+    const QString& departement = departementOf(e).code;
+    if (departement == u"2A" || departement == u"2B")
+        return departement + QStringView(e.postalCode).mid(2);
+    return e.postalCode;
 }

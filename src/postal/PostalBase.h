@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The French postal codes and their communes, from the official administrative base compiled
@@ -68,6 +69,16 @@ public:
     // Saint and Sainte. Digits and words together find both at once ("45 saint").
     std::vector<int> search(QStringView text) const;
 
+    // The communes whose whole name is the text, compared as search() compares (case, accents,
+    // hyphens, apostrophes; "st" and "ste" for Saint and Sainte), as indexes for commune(). A town
+    // written by another logger names its commune in full: a word that only begins a name is not
+    // that commune.
+    std::vector<int> communesNamed(QStringView text) const;
+    // The entries of one commune, as indexes for entry().
+    const std::vector<int>& entriesOf(int commune) const { return m_entriesOfCommune[std::size_t(commune)]; }
+    // An entry's postal code as the log writes it: Corsica with its département in front (2A004).
+    QString logPostalCode(const Entry& e) const;
+
 private:
     struct SearchKey
     {
@@ -83,6 +94,7 @@ private:
     std::vector<Entry> m_entries; // in postal-code order, then commune name
     std::vector<SearchKey> m_keys; // one per commune
     std::vector<int> m_communesByName;
+    std::unordered_map<std::string, std::vector<int>> m_communesByLetters;
     std::vector<std::vector<int>> m_entriesOfCommune;
     int m_rejectedLines = 0;
 };

@@ -1,0 +1,461 @@
+#include "adif/AdifImport.h"
+
+#include "adif/AdifLog.h"
+#include "log/QslStatus.h"
+#include "postal/PostalBase.h"
+#include "postal/PostalText.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const QString kReferenceOnly = QStringLiteral("00000");
+// Postal codes offered when the town is not found as such in the base.
+constexpr int kMaxCandidates = 12;
+
+QString padded(const QString& text, LogField field)
+{
+    return text.leftJustified(logColumn(field).width, u' ', true);
+}
+
+// The station's home prefix: F4ABC/P and F/ON4ABC are read from the part that names the country.
+QString homeCall(const QString& call)
+{
+    const QStringList parts = call.trimmed().toUpper().split(u'/', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return {};
+    // A short part before a full callsign is the country the station works from (F/ON4ABC);
+    // otherwise the first part is the callsign itself (F4ABC/P, F4ABC/MM).
+    return parts[0];
+}
+
+bool hasFrenchPrefix(const QString& call)
+{
+    const QString home = homeCall(call);
+    if (home.startsWith(u'F'))
+        return true;
+    static const QStringList prefixes {"TM", "TK", "TH", "TP", "TQ", "TV", "HW", "HX", "HY"};
+    return std::any_of(prefixes.begin(), prefixes.end(), [&](const QString& p) { return home.startsWith(p); });
+}
+
+bool isLogPostalCode(QStringView code)
+{
+    if (code.size() != 5)
+        return false;
+    const bool corsica = code[0] == u'2' && (code[1] == u'A' || code[1] == u'B');
+    for (qsizetype i = corsica ? 2 : 0; i < 5; ++i) {
+        if (!code[i].isDigit() || code[i].unicode() > '9')
+            return false;
+    }
+    return true;
+}
+
+bool isConfirmedInFile(const AdifRecord& record)
+{
+    for (const char* field : {"QSL_RCVD", "LOTW_QSL_RCVD", "EQSL_QSL_RCVD"}) {
+        if (record.value(QString::fromLatin1(field)).trimmed().compare(u"Y", Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The band of a record: BAND, or the band FREQ falls in; the refusal when the list lacks it.
+QString bandOf(const AdifRecord& record, QString* refusal)
+{
+    QString adif = record.value(u"BAND").trimmed();
+    const QString frequency = record.value(u"FREQ").trimmed();
+    if (adif.isEmpty() && !frequency.isEmpty()) {
+        bool ok = false;
+        adif = adifBandOfFrequency(frequency.toDouble(&ok));
+        if (!ok || adif.isEmpty()) {
+            *refusal = QStringLiteral("fréquence %1 MHz hors des bandes radioamateurs").arg(frequency);
+            return {};
+        }
+    }
+    if (adif.isEmpty()) {
+        *refusal = QStringLiteral("ni bande ni fréquence");
+        return {};
+    }
+    const QString label = bandLabelOf(adif);
+    if (label.isEmpty())
+        *refusal = QStringLiteral("bande %1 absente de la liste des bandes").arg(adif.toLower());
+    return label;
+}
+
+// What the postal base says of a town: the postal codes that have a commune of that name (in the
+// département of STATE when it holds one), each with the commune's name as the log writes it.
+struct TownCodes
+{
+    QStringList codes;
+    QStringList towns;
+    bool exact = true; // false: the name was not found whole; the codes are what a search finds
+};
+
+class TownLookUp
+{
+public:
+    explicit TownLookUp(const PostalBase& base)
+        : m_base(base)
+    { }
+
+    const TownCodes& codesOf(const QString& town, const QString& state)
+    {
+        const QString key = town + u'\n' + state;
+        auto found = m_cache.constFind(key);
+        if (found == m_cache.constEnd())
+            found = m_cache.insert(key, lookUp(town, state));
+        return *found;
+    }
+
+private:
+    TownCodes lookUp(const QString& town, const QString& state) const
+    {
+        std::vector<int> entries;
+        for (const int c : m_base.communesNamed(town)) {
+            const std::vector<int>& of = m_base.entriesOf(c);
+            entries.insert(entries.end(), of.begin(), of.end());
+        }
+        TownCodes result;
+        if (entries.empty()) {
+            result.exact = false;
+            entries = m_base.search(town);
+        }
+        // STATE narrows only when it names a département where the town is.
+        const auto inState = [&](int e) { return m_base.departementOf(m_base.entry(e)).code == state; };
+        if (!state.isEmpty() && std::any_of(entries.begin(), entries.end(), inState))
+            entries.erase(std::remove_if(entries.begin(), entries.end(), [&](int e) { return !inState(e); }),
+                entries.end());
+        for (const int e : entries) {
+            const PostalBase::Entry& entry = m_base.entry(e);
+            const QString code = m_base.logPostalCode(entry);
+            if (result.codes.contains(code))
+                continue;
+            if (!result.exact && result.codes.size() >= kMaxCandidates)
+                break;
+            result.codes << code;
+            result.towns << PostalText::townEntryName(m_base.commune(entry.commune).name);
+        }
+        return result;
+    }
+
+    const PostalBase& m_base;
+    QHash<QString, TownCodes> m_cache;
+};
+
+ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
+{
+    ImportLine line;
+    line.recordNumber = number;
+    line.own = record.has(u"APP_KERLANIC_CP");
+    LogRecord& log = line.record;
+    const QString intl = record.value(u"QTH_INTL");
+    line.town = intl.isEmpty() ? record.value(u"QTH") : intl;
+    const QString state = record.value(u"STATE").trimmed().toUpper();
+    line.state = state.size() == 2 || state.size() == 3 ? state : QString();
+
+    const QString call = line.own ? record.value(u"CALL") : record.value(u"CALL").trimmed().toUpper();
+    const QString date = logDateOf(record.value(u"QSO_DATE"));
+    if (date.isEmpty())
+        line.refusal = QStringLiteral("date absente ou illisible");
+    else if (call.isEmpty())
+        line.refusal = QStringLiteral("indicatif absent");
+    else if (call.size() > logColumn(LogField::Indicatif).width)
+        line.refusal = QStringLiteral("indicatif de plus de 12 caractères");
+    log[LogField::DateQso] = date;
+    log[LogField::Indicatif] = padded(call, LogField::Indicatif);
+
+    QString reference;
+    if (record.value(u"SIG").trimmed().compare(u"DFCF", Qt::CaseInsensitive) == 0)
+        reference = record.value(u"SIG_INFO").trimmed();
+    log[LogField::RefDFCF] = padded(reference, LogField::RefDFCF);
+
+    if (line.own) {
+        // Kerlanic's own record: everything comes back as it was stored.
+        log[LogField::CodePostal] = record.value(u"APP_KERLANIC_CP");
+        log[LogField::Etat_QSL] = record.value(u"APP_KERLANIC_ETAT");
+        log[LogField::Mode] = padded(record.value(u"APP_KERLANIC_MODE"), LogField::Mode);
+        log[LogField::Bande] = padded(record.value(u"APP_KERLANIC_BANDE"), LogField::Bande);
+        log[LogField::Commune] = line.town;
+        return line;
+    }
+
+    // The contact was made; the file tells whether it is confirmed.
+    log[LogField::Etat_QSL] = QString(QChar::fromLatin1(QslStatus::fromMarks(true, isConfirmedInFile(record)).digit()));
+    log[LogField::Mode] = padded(logModeOf({record.value(u"MODE"), record.value(u"SUBMODE")}), LogField::Mode);
+    QString bandRefusal;
+    log[LogField::Bande] = padded(bandOf(record, &bandRefusal), LogField::Bande);
+    if (line.refusal.isEmpty())
+        line.refusal = bandRefusal;
+    log[LogField::Commune] = PostalText::townEntryName(line.town.trimmed());
+
+    if (line.town.trimmed().isEmpty())
+        return line;
+    const TownCodes& found = towns.codesOf(line.town.trimmed(), line.state);
+    line.candidates = found.codes;
+    if (found.exact && found.codes.size() == 1) {
+        log[LogField::CodePostal] = found.codes.front();
+        log[LogField::Commune] = found.towns.front();
+    }
+    return line;
+}
+
+QString confirmedStatus(char digit)
+{
+    return QString(QChar::fromLatin1(QslStatus::fromMarks(QslStatus(digit).isMade(), true).digit()));
+}
+
+QString callOf(QByteArrayView line)
+{
+    return QString::fromLatin1(fieldBytes(line, LogField::Indicatif)).trimmed().toUpper();
+}
+
+QString plural(int count, const QString& one, const QString& many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count > 1 ? many : one);
+}
+
+} // namespace
+
+bool isFrenchRecord(const AdifRecord& record)
+{
+    if (record.has(u"APP_KERLANIC_CP"))
+        return true;
+    const QString dxcc = record.value(u"DXCC").trimmed();
+    if (!dxcc.isEmpty())
+        return dxcc == u"227" || dxcc == u"214";
+    return hasFrenchPrefix(record.value(u"CALL"));
+}
+
+QString outcomeWord(ImportOutcome outcome)
+{
+    switch (outcome) {
+    case ImportOutcome::New:
+        return QStringLiteral("nouveau");
+    case ImportOutcome::AlreadyContacted:
+        return QStringLiteral("déjà contacté");
+    case ImportOutcome::Confirmation:
+        return QStringLiteral("confirmation");
+    case ImportOutcome::DuplicateInFile:
+        return QStringLiteral("doublon dans le fichier");
+    case ImportOutcome::ToComplete:
+        return QStringLiteral("à compléter");
+    case ImportOutcome::Refused:
+        break;
+    }
+    return QStringLiteral("refusé");
+}
+
+QString ImportLine::outcomeText() const
+{
+    if (outcome == ImportOutcome::Refused)
+        return outcomeWord(outcome) + QStringLiteral(" : ") + reason;
+    if (outcome == ImportOutcome::ToComplete && !candidates.isEmpty())
+        return outcomeWord(outcome) + QStringLiteral(" (") + candidates.join(u' ') + u')';
+    return outcomeWord(outcome);
+}
+
+ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base)
+{
+    ImportProposal proposal;
+    proposal.records = int(records.size());
+    TownLookUp towns(base);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (isFrenchRecord(records[i]))
+            proposal.lines.append(lineOf(records[i], int(i + 1), towns));
+    }
+    return proposal;
+}
+
+void setPostalCode(ImportLine& line, const QString& code, const PostalBase& base)
+{
+    const QString typed = code.trimmed().toUpper();
+    line.record[LogField::CodePostal] = typed;
+    if (line.own)
+        return;
+    const QStringList names = base.townNamesOf(typed);
+    const std::string wanted = PostalText::squeezed(PostalText::searchWords(line.town));
+    const auto same = std::find_if(names.begin(), names.end(),
+        [&](const QString& name) { return PostalText::squeezed(PostalText::searchWords(name)) == wanted; });
+    if (same != names.end())
+        line.record[LogField::Commune] = *same;
+    else if (names.size() == 1)
+        line.record[LogField::Commune] = names.front();
+    else
+        line.record[LogField::Commune] = PostalText::townEntryName(line.town.trimmed());
+}
+
+void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
+{
+    // The contacts of the log by postal code; "00000" records by their reference.
+    QHash<QString, QList<qsizetype>> contacts;
+    const auto keyOf = [](const QString& code, const QString& reference) {
+        return code == kReferenceOnly ? code + reference.trimmed() : code;
+    };
+    for (qsizetype i = 0; i < log.size(); ++i) {
+        if (!isContactLine(log[i]))
+            continue;
+        const QString code = QString::fromLatin1(fieldBytes(log[i], LogField::CodePostal));
+        contacts[keyOf(code, QString::fromLatin1(fieldBytes(log[i], LogField::RefDFCF)))].append(i);
+    }
+    QSet<QString> claimed;
+    for (ImportLine& line : lines) {
+        line.confirms = -1;
+        line.reason.clear();
+        const QString code = line.postalCode();
+        if (!line.refusal.isEmpty()) {
+            line.outcome = ImportOutcome::Refused;
+            line.reason = line.refusal;
+            continue;
+        }
+        if (code.isEmpty()) {
+            line.outcome = ImportOutcome::ToComplete;
+            continue;
+        }
+        if (!isLogPostalCode(code)) {
+            line.outcome = ImportOutcome::Refused;
+            line.reason = QStringLiteral("code postal « %1 » invalide").arg(code);
+            continue;
+        }
+        if (!line.record.toLine()) {
+            line.outcome = ImportOutcome::Refused;
+            line.reason = QStringLiteral("un champ ne tient pas dans sa colonne du carnet");
+            continue;
+        }
+        const QString key = keyOf(code, line.record[LogField::RefDFCF]);
+        if (code != kReferenceOnly && claimed.contains(code)) {
+            line.outcome = ImportOutcome::DuplicateInFile;
+            continue;
+        }
+        if (line.ticked && code != kReferenceOnly)
+            claimed.insert(code);
+        const auto known = contacts.constFind(key);
+        if (known == contacts.constEnd()) {
+            line.outcome = ImportOutcome::New;
+            continue;
+        }
+        line.outcome = ImportOutcome::AlreadyContacted;
+        const QString call = line.record[LogField::Indicatif].trimmed().toUpper();
+        const bool confirmed = QslStatus(line.record[LogField::Etat_QSL].toLatin1().append(char(0)).at(0)).isConfirmed();
+        for (const qsizetype i : *known) {
+            if (confirmed && !QslStatus::of(log[i]).isConfirmed() && callOf(log[i]) == call) {
+                line.outcome = ImportOutcome::Confirmation;
+                line.confirms = i;
+                break;
+            }
+        }
+    }
+}
+
+ImportResult mergeImport(QList<ImportLine>& lines, QList<QByteArray>& log)
+{
+    classify(lines, log);
+    ImportResult result;
+    struct Insert
+    {
+        qsizetype at; // in the log as it was
+        qint64 key;
+        QByteArray line;
+    };
+    std::vector<Insert> inserts;
+
+    // Where a record goes, as insertionIndex() finds it, for many records at once: after the last
+    // line whose key is not greater than its own. The smallest key from each line to the end
+    // never decreases, so that line is found by halving.
+    std::vector<qint64> smallestFrom(std::size_t(log.size()) + 1, std::numeric_limits<qint64>::max());
+    for (qsizetype i = log.size() - 1; i >= 0; --i)
+        smallestFrom[std::size_t(i)] = std::min(sortKey(log[i]), smallestFrom[std::size_t(i) + 1]);
+
+    for (ImportLine& line : lines) {
+        if (!line.ticked) {
+            ++result.unticked;
+            continue;
+        }
+        switch (line.outcome) {
+        case ImportOutcome::New: {
+            const QByteArray bytes = *line.record.toLine();
+            const qint64 key = sortKey(bytes);
+            const auto after = std::upper_bound(smallestFrom.begin(), smallestFrom.end() - 1, key);
+            inserts.push_back({after - smallestFrom.begin(), key, bytes});
+            ++result.added;
+            break;
+        }
+        case ImportOutcome::Confirmation: {
+            QByteArray& target = log[line.confirms];
+            const qsizetype at = logColumn(LogField::Etat_QSL).start;
+            target[at] = confirmedStatus(target[at]).at(0).toLatin1();
+            ++result.confirmed;
+            break;
+        }
+        case ImportOutcome::AlreadyContacted:
+            ++result.alreadyContacted;
+            continue;
+        case ImportOutcome::DuplicateInFile:
+            ++result.duplicates;
+            continue;
+        case ImportOutcome::ToComplete:
+            ++result.toComplete;
+            continue;
+        case ImportOutcome::Refused:
+            ++result.refusals[line.reason];
+            continue;
+        }
+        if (result.firstDepartement.isEmpty())
+            result.firstDepartement = line.postalCode().left(2);
+    }
+
+    // Records bound for one place stand in key order, those of one key in the file's order.
+    std::stable_sort(inserts.begin(), inserts.end(),
+        [](const Insert& a, const Insert& b) { return a.at != b.at ? a.at < b.at : a.key < b.key; });
+    QList<QByteArray> merged;
+    merged.reserve(log.size() + qsizetype(inserts.size()));
+    auto next = inserts.begin();
+    for (qsizetype i = 0; i <= log.size(); ++i) {
+        for (; next != inserts.end() && next->at == i; ++next)
+            merged.append(std::move(next->line));
+        if (i < log.size())
+            merged.append(std::move(log[i]));
+    }
+    log = std::move(merged);
+    return result;
+}
+
+QString importSummary(const ImportResult& result, const ImportProposal& proposal)
+{
+    QStringList text;
+    text << QStringLiteral("%1 lus, dont %2 avec des stations françaises.")
+                .arg(plural(proposal.records, QStringLiteral("enregistrement"), QStringLiteral("enregistrements")),
+                    plural(int(proposal.lines.size()), QStringLiteral("contact"), QStringLiteral("contacts")));
+    text << plural(result.added, QStringLiteral("contact ajouté."), QStringLiteral("contacts ajoutés."));
+    text << plural(result.confirmed, QStringLiteral("confirmation ajoutée."), QStringLiteral("confirmations ajoutées."));
+    const auto skipped = [&](int count, const QString& why) {
+        if (count > 0)
+            text << QStringLiteral("%1 non repris : %2.")
+                        .arg(plural(count, QStringLiteral("contact"), QStringLiteral("contacts")), why);
+    };
+    skipped(result.alreadyContacted, QStringLiteral("code postal déjà contacté"));
+    skipped(result.duplicates, QStringLiteral("doublon dans le fichier"));
+    skipped(result.toComplete, QStringLiteral("code postal à compléter"));
+    skipped(result.unticked, QStringLiteral("décoché"));
+    for (auto refusal = result.refusals.cbegin(); refusal != result.refusals.cend(); ++refusal)
+        skipped(refusal.value(), QStringLiteral("refusé, ") + refusal.key());
+    return text.join(u'\n') + u'\n';
+}
+
+QString importListing(const QList<ImportLine>& lines)
+{
+    QString text;
+    for (const ImportLine& line : lines) {
+        const LogRecord& r = line.record;
+        const QString code = line.postalCode().isEmpty() ? QStringLiteral("?????") : line.postalCode();
+        text += QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
+                    .arg(line.recordNumber, 6)
+                    .arg(padded(r[LogField::DateQso], LogField::DateQso), r[LogField::Indicatif],
+                        r[LogField::Bande], r[LogField::Mode], code.leftJustified(5),
+                        r[LogField::Commune].leftJustified(PostalText::kMaxTownLength), line.outcomeText());
+    }
+    return text;
+}
