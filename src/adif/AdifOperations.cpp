@@ -27,13 +27,18 @@ QString storedStation(const QString& typed)
 
 } // namespace
 
+bool writeUserFile(const QString& path, const QByteArray& bytes, QString* why)
+{
+    const QFileInfo info(path);
+    return writeFileSafely(
+        path, info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part")), bytes, why);
+}
+
 ExportDone exportToFile(const QList<QByteArray>& lines, const QString& path, const AdifHeader& header)
 {
     const AdifExport done = exportLog(lines, adifFormatOf(path), header);
-    const QFileInfo info(path);
-    const QString scratch = info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part"));
     QString why;
-    if (!writeFileSafely(path, scratch, done.bytes, &why))
+    if (!writeUserFile(path, done.bytes, &why))
         return {false,
             QStringLiteral("Le fichier %1 n'a pas pu être écrit : %2").arg(QDir::toNativeSeparators(path), why)};
     return {true, exportSummary(done, QDir::toNativeSeparators(path))};

@@ -12,6 +12,9 @@ struct CommandLine;
 
 // The two ADIF operations as the menu and the command line both run them.
 
+// Writes a file the user named, whole or not at all (a scratch file beside it is renamed over it).
+bool writeUserFile(const QString& path, const QByteArray& bytes, QString* why);
+
 struct ExportDone
 {
     bool written = false;

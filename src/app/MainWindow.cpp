@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "adif/AdifMenu.h"
 #include "app/ClockTexts.h"
 #include "app/Revision.h"
 #include "app/StationLists.h"
@@ -109,6 +110,7 @@ void MainWindow::connectMenus()
     m_reports = new ReportsMenu(context, this);
     m_dvf = new DvfMenu(context, this);
     m_texts = new TextsMenu(context, this);
+    connect(new AdifMenu(context, m_ui->Mnu_Fichier, this), &AdifMenu::departementChosen, this, &MainWindow::Liste_Dpt);
 
     connect(m_ui->Affiche_Un, &QPushButton::clicked, m_reports, &ReportsMenu::showNumeroDpt);
     connect(m_reports, &ReportsMenu::departementChosen, this, &MainWindow::Liste_Dpt);
