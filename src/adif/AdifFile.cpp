@@ -19,7 +19,8 @@ const QString kAdifVersion = QStringLiteral("3.1.4");
 bool isUtf8(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(bytes);
+    // The decoding runs when its result is taken.
+    const QString text = decoder.decode(bytes);
     return !decoder.hasError();
 }
 
@@ -282,10 +283,10 @@ AdifReadResult readAdif(const QByteArray& bytes, const AdifProgress& progress)
     if (const qsizetype binary = firstBinaryByte(bytes); binary >= 0) {
         const qsizetype record = QByteArrayView(bytes).first(binary).toByteArray().toUpper().count("<EOR>") + 1;
         return {{},
-            QStringLiteral("Le fichier contient des données binaires (ligne %1, %2) : ce n'est pas un "
-                           "fichier ADIF.")
+            QStringLiteral("Le fichier contient des données binaires (ligne %1, enregistrement %2) : ce "
+                           "n'est pas un fichier ADIF.")
                 .arg(lineAt(bytes, binary))
-                .arg(recordText(record)),
+                .arg(record),
             false};
     }
     const QByteArray opening = bytes.mid(start, 5).toUpper();
