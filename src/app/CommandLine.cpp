@@ -31,6 +31,9 @@ constexpr KnownCommand kCommands[] = {
         "écrire"},
 };
 
+// The widest command whose help stands on the same line.
+constexpr qsizetype kHelpColumn = 24;
+
 // Whether a command accepts an option, and whether the option takes a value.
 struct OptionUse
 {
@@ -80,7 +83,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     QStringList operands;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (!argument.startsWith(u'-') || argument == u"-") {
+        if (!*known->options || !argument.startsWith(u'-') || argument == u"-") {
             operands << argument;
             continue;
         }
@@ -118,11 +121,16 @@ QString helpText()
                 parts << QString::fromUtf8(more);
         }
         left << parts.join(u' ');
-        width = std::max(width, left.constLast().size());
+        if (left.constLast().size() <= kHelpColumn)
+            width = std::max(width, left.constLast().size());
     }
-    for (qsizetype i = 0; i < left.size(); ++i)
-        text += QStringLiteral("  ") + left.at(i).leftJustified(width + 3)
-            + QString::fromUtf8(kCommands[i].help) + QLatin1Char('\n');
+    // A command with long options has its help on the next line, in the same column.
+    for (qsizetype i = 0; i < left.size(); ++i) {
+        text += QStringLiteral("  ") + left.at(i);
+        text += left.at(i).size() <= kHelpColumn ? QString(width + 3 - left.at(i).size(), u' ')
+                                                 : u'\n' + QString(width + 5, u' ');
+        text += QString::fromUtf8(kCommands[i].help) + QLatin1Char('\n');
+    }
     return text;
 }
 
