@@ -46,6 +46,8 @@ AdifImportWindow::AdifImportWindow(AppContext context, const QString& fileName, 
     m_ui->Resultats_CP->setModel(m_search);
     m_ui->Resultats_CP->horizontalHeader()->setStretchLastSection(true);
     m_ui->Resultats_CP->verticalHeader()->hide();
+    // The record's number in the file stands in the first column.
+    m_ui->Liste_Import->verticalHeader()->hide();
 
     connect(m_ui->Liste_Import, &QTableWidget::itemChanged, this, &AdifImportWindow::itemChanged);
     connect(m_ui->Liste_Import, &QTableWidget::itemSelectionChanged, this, &AdifImportWindow::lineChosen);
