@@ -235,9 +235,10 @@ AdifRecord adifRecordOf(QByteArrayView line)
     const LogRecord log = LogRecord::fromLine(line);
     const auto text = [&](LogField field) { return withoutTrailingBlanks(log[field]); };
     AdifRecord record;
-    const auto add = [&](const char* name, const QString& value) {
+    record.fields.reserve(16);
+    const auto add = [&](const QString& name, const QString& value) {
         if (!value.isEmpty())
-            record.add(QString::fromLatin1(name), value);
+            record.add(name, value);
     };
     const QString code = log[LogField::CodePostal];
     const QString mode = text(LogField::Mode);
@@ -247,24 +248,24 @@ AdifRecord adifRecordOf(QByteArrayView line)
     const QString town = log[LogField::Commune];
     const QString reference = text(LogField::RefDFCF);
 
-    add("CALL", text(LogField::Indicatif));
-    add("QSO_DATE", adifDateOf(log[LogField::DateQso]));
-    add("BAND", adifBandOf(band));
-    add("MODE", adifMode.mode);
-    add("SUBMODE", adifMode.submode);
-    add("QSL_RCVD", QslStatus::of(line).isConfirmed() ? QStringLiteral("Y") : QStringLiteral("N"));
-    add("QTH", asciiFolded(town));
-    add("QTH_INTL", town);
-    add("STATE", region.state);
-    add("DXCC", region.dxcc);
+    add(QStringLiteral("CALL"), text(LogField::Indicatif));
+    add(QStringLiteral("QSO_DATE"), adifDateOf(log[LogField::DateQso]));
+    add(QStringLiteral("BAND"), adifBandOf(band));
+    add(QStringLiteral("MODE"), adifMode.mode);
+    add(QStringLiteral("SUBMODE"), adifMode.submode);
+    add(QStringLiteral("QSL_RCVD"), QslStatus::of(line).isConfirmed() ? QStringLiteral("Y") : QStringLiteral("N"));
+    add(QStringLiteral("QTH"), asciiFolded(town));
+    add(QStringLiteral("QTH_INTL"), town);
+    add(QStringLiteral("STATE"), region.state);
+    add(QStringLiteral("DXCC"), region.dxcc);
     if (!reference.isEmpty()) {
-        add("SIG", QStringLiteral("DFCF"));
-        add("SIG_INFO", reference);
+        add(QStringLiteral("SIG"), QStringLiteral("DFCF"));
+        add(QStringLiteral("SIG_INFO"), reference);
     }
-    add("APP_KERLANIC_CP", code);
-    add("APP_KERLANIC_ETAT", log[LogField::Etat_QSL]);
-    add("APP_KERLANIC_BANDE", band);
-    add("APP_KERLANIC_MODE", mode);
+    add(QStringLiteral("APP_KERLANIC_CP"), code);
+    add(QStringLiteral("APP_KERLANIC_ETAT"), log[LogField::Etat_QSL]);
+    add(QStringLiteral("APP_KERLANIC_BANDE"), band);
+    add(QStringLiteral("APP_KERLANIC_MODE"), mode);
     return record;
 }
 
