@@ -42,6 +42,8 @@ private Q_SLOTS:
     void roundTripIntoAnEmptyLog();
     void importOfOtherLoggers_data();
     void importOfOtherLoggers();
+    void frenchStationsAndModes_data();
+    void frenchStationsAndModes();
     void malformedFileImportsNothing_data();
     void malformedFileImportsNothing();
     void commandLine_data();
@@ -105,6 +107,36 @@ void TestAdif::importOfOtherLoggers()
     QCOMPARE(importListing(proposal.lines) + u'\n' + importSummary(result, proposal),
         QString::fromUtf8(data(file + QStringLiteral(".listing"))));
     QCOMPARE(logBytes(log), data(file + QStringLiteral(".log")));
+}
+
+void TestAdif::frenchStationsAndModes_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("french");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("portable") << QByteArray("<CALL:7>F4ABC/P<MODE:3>SSB<SUBMODE:3>LSB") << true << "SSB";
+    QTest::newRow("working from France") << QByteArray("<CALL:8>F/ON4ABC<MODE:3>USB") << true << "SSB";
+    QTest::newRow("Belgian") << QByteArray("<CALL:6>ON4ABC<MODE:5>PSK31") << false << "PSK31";
+    QTest::newRow("Corsica") << QByteArray("<CALL:5>TK5AA<MODE:4>MFSK<SUBMODE:3>JS8") << true << "JS8";
+    QTest::newRow("special call") << QByteArray("<CALL:6>TM100X<MODE:3>PSK<SUBMODE:5>PSK63") << true << "PSK63";
+    QTest::newRow("HW prefix") << QByteArray("<CALL:4>HW9X<MODE:6>OLIVIA<SUBMODE:12>OLIVIA 8/250") << true
+                               << "OLIVIA";
+    QTest::newRow("DXCC wins over the prefix") << QByteArray("<CALL:5>FG5XY<DXCC:2>79<MODE:2>CW") << false << "CW";
+    QTest::newRow("DXCC 227 of a foreign-looking call")
+        << QByteArray("<CALL:6>DL1ABC<DXCC:3>227<MODE:12>DIGITALVOICE") << true << "DIGITA";
+    QTest::newRow("Kerlanic's own") << QByteArray("<CALL:6>DL1ABC<DXCC:3>230<APP_KERLANIC_CP:5>45000<MODE:2>FM")
+                                    << true << "FM";
+}
+
+void TestAdif::frenchStationsAndModes()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(bool, french);
+    QFETCH(QString, mode);
+    const AdifReadResult read = readAdif(record + "<EOR>");
+    QCOMPARE(read.records.size(), 1);
+    QCOMPARE(isFrenchRecord(read.records[0]), french);
+    QCOMPARE(logModeOf({read.records[0].value(u"MODE"), read.records[0].value(u"SUBMODE")}), mode);
 }
 
 void TestAdif::malformedFileImportsNothing_data()

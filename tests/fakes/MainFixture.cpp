@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 
 #include "TestFiles.h"
+#include "adif/AdifMenu.h"
 #include "app/StationSettings.h"
 #include "log/StationLog.h"
 
@@ -41,6 +42,8 @@ void MainFixture::writeLog(const QString& callsign, const QByteArray& contents)
 MainWindow& MainFixture::start()
 {
     main = std::make_unique<MainWindow>(logbook, platform);
+    // File dialogs are cancelled, as unanswered questions are: a test that wants a file says which.
+    main->findChild<AdifMenu*>()->setFileChooser([](bool, const QString&) { return QString(); });
     main->startUp();
     return *main;
 }
