@@ -38,14 +38,19 @@ QByteArray generalLoggerFile(int records)
     for (int i = 0; i < records; ++i) {
         const PostalBase::Entry& entry = base.entry(qsizetype(i) * 7919 % base.entryCount());
         const bool foreign = i % 3 == 0;
-        file += adiField("CALL", foreign ? QStringLiteral("DL%1ABC").arg(i % 10) : QStringLiteral("F4%1").arg(i % 9000));
-        file += adiField("QSO_DATE", QStringLiteral("2024%1%2").arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+        file += adiField(
+            "CALL", foreign ? QStringLiteral("DL%1ABC").arg(i % 10) : QStringLiteral("F4%1").arg(i % 9000));
+        file += adiField("QSO_DATE",
+            QStringLiteral("2024%1%2")
+                .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                .arg(1 + i % 28, 2, 10, QLatin1Char('0')));
         file += adiField("BAND", QString::fromLatin1(bands[i % 6]));
         if (i % 5 == 1) {
             file += adiField("MODE", QStringLiteral("MFSK")) + adiField("SUBMODE", QStringLiteral("FT4"));
         } else {
             file += adiField("MODE", QStringLiteral("SSB"));
-            file += adiField("QTH", i % 2 ? base.commune(entry.commune).name : base.commune(entry.commune).name.toUpper());
+            file += adiField(
+                "QTH", i % 2 ? base.commune(entry.commune).name : base.commune(entry.commune).name.toUpper());
             if (i % 4 == 0)
                 file += adiField("STATE", base.departementOf(entry).code);
             if (i % 7 == 0)
@@ -91,7 +96,8 @@ template <typename F> double timedMs(F&& operation)
 
 void report(const char* what, double ms, double targetMs)
 {
-    std::printf("%-52s %9.1f ms  (cible %6.0f ms) %s\n", what, ms, targetMs, ms <= targetMs ? "ok" : "TROP LENT");
+    std::printf(
+        "%-52s %9.1f ms  (cible %6.0f ms) %s\n", what, ms, targetMs, ms <= targetMs ? "ok" : "TROP LENT");
 }
 
 } // namespace

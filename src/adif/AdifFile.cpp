@@ -71,7 +71,8 @@ public:
         bool sawHeader = false;
         if (pos < m_bytes.size() && m_bytes[pos] != '<') {
             // Free text opens the header; the fields start after <EOH>.
-            const qsizetype end = QByteArrayView(m_bytes).sliced(pos).toByteArray().toLower().indexOf("<eoh>");
+            const qsizetype end
+                = QByteArrayView(m_bytes).sliced(pos).toByteArray().toLower().indexOf("<eoh>");
             if (end < 0)
                 return failed(QStringLiteral("Le fichier commence par du texte sans balise <EOH> qui le "
                                              "termine : ce n'est pas un fichier ADIF lisible."));
@@ -104,7 +105,8 @@ public:
                     m_records.append(std::move(current));
                     current = {};
                     recordStart = -1;
-                    if (m_records.size() % kProgressEvery == 0 && m_progress && !m_progress(pos, m_bytes.size())) {
+                    if (m_records.size() % kProgressEvery == 0 && m_progress
+                        && !m_progress(pos, m_bytes.size())) {
                         result.cancelled = true;
                         return result;
                     }
@@ -281,7 +283,8 @@ AdifReadResult readAdif(const QByteArray& bytes, const AdifProgress& progress)
     if (start >= bytes.size())
         return {{}, QStringLiteral("Le fichier est vide : il ne contient aucun contact."), false};
     if (const qsizetype binary = firstBinaryByte(bytes); binary >= 0) {
-        const qsizetype record = QByteArrayView(bytes).first(binary).toByteArray().toUpper().count("<EOR>") + 1;
+        const qsizetype record
+            = QByteArrayView(bytes).first(binary).toByteArray().toUpper().count("<EOR>") + 1;
         return {{},
             QStringLiteral("Le fichier contient des données binaires (ligne %1, enregistrement %2) : ce "
                            "n'est pas un fichier ADIF.")
@@ -318,7 +321,8 @@ QByteArray writeAdi(const QList<AdifRecord>& records, const AdifHeader& header)
             *bytes++ = char(c.unicode());
     };
     const auto field = [&](QStringView name, const QString& value) {
-        const bool plain = std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+        const bool plain = std::all_of(
+            value.begin(), value.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
         const QString folded = plain ? QString() : asciiFolded(value);
         const QString& ascii = plain ? value : folded;
         char length[24];

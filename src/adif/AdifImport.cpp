@@ -39,7 +39,8 @@ bool hasFrenchPrefix(const QString& call)
     if (home.startsWith(u'F'))
         return true;
     static const QStringList prefixes {"TM", "TK", "TH", "TP", "TQ", "TV", "HW", "HX", "HY"};
-    return std::any_of(prefixes.begin(), prefixes.end(), [&](const QString& p) { return home.startsWith(p); });
+    return std::any_of(
+        prefixes.begin(), prefixes.end(), [&](const QString& p) { return home.startsWith(p); });
 }
 
 bool isLogPostalCode(QStringView code)
@@ -184,8 +185,10 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
     }
 
     // The contact was made; the file tells whether it is confirmed.
-    log[LogField::Etat_QSL] = QString(QChar::fromLatin1(QslStatus::fromMarks(true, isConfirmedInFile(record)).digit()));
-    log[LogField::Mode] = padded(logModeOf({record.value(u"MODE"), record.value(u"SUBMODE")}), LogField::Mode);
+    log[LogField::Etat_QSL]
+        = QString(QChar::fromLatin1(QslStatus::fromMarks(true, isConfirmedInFile(record)).digit()));
+    log[LogField::Mode]
+        = padded(logModeOf({record.value(u"MODE"), record.value(u"SUBMODE")}), LogField::Mode);
     QString bandRefusal;
     log[LogField::Bande] = padded(bandOf(record, &bandRefusal), LogField::Bande);
     if (line.refusal.isEmpty())
@@ -339,7 +342,8 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
         }
         line.outcome = ImportOutcome::AlreadyContacted;
         const QString call = line.record[LogField::Indicatif].trimmed().toUpper();
-        const bool confirmed = QslStatus(line.record[LogField::Etat_QSL].toLatin1().append(char(0)).at(0)).isConfirmed();
+        const bool confirmed
+            = QslStatus(line.record[LogField::Etat_QSL].toLatin1().append(char(0)).at(0)).isConfirmed();
         for (const qsizetype i : *known) {
             if (confirmed && !QslStatus::of(log[i]).isConfirmed() && callOf(log[i]) == call) {
                 line.outcome = ImportOutcome::Confirmation;
@@ -427,10 +431,13 @@ QString importSummary(const ImportResult& result, const ImportProposal& proposal
 {
     QStringList text;
     text << QStringLiteral("%1 lus, dont %2 avec des stations françaises.")
-                .arg(plural(proposal.records, QStringLiteral("enregistrement"), QStringLiteral("enregistrements")),
-                    plural(int(proposal.lines.size()), QStringLiteral("contact"), QStringLiteral("contacts")));
+                .arg(plural(proposal.records, QStringLiteral("enregistrement"),
+                         QStringLiteral("enregistrements")),
+                    plural(
+                        int(proposal.lines.size()), QStringLiteral("contact"), QStringLiteral("contacts")));
     text << plural(result.added, QStringLiteral("contact ajouté."), QStringLiteral("contacts ajoutés."));
-    text << plural(result.confirmed, QStringLiteral("confirmation ajoutée."), QStringLiteral("confirmations ajoutées."));
+    text << plural(
+        result.confirmed, QStringLiteral("confirmation ajoutée."), QStringLiteral("confirmations ajoutées."));
     const auto skipped = [&](int count, const QString& why) {
         if (count > 0)
             text << QStringLiteral("%1 non repris : %2.")

@@ -36,12 +36,13 @@ AdifImportWindow::AdifImportWindow(AppContext context, const QString& fileName, 
     , m_chooseFile(std::move(chooseFile))
 {
     m_ui->setupUi(this);
-    m_ui->Fichier_Import->setText(QStringLiteral("%1 : %2 enregistrements, %3 contacts avec des stations "
-                                                 "françaises. Décochez ce qui ne doit pas entrer dans le carnet ; "
-                                                 "un code postal se corrige dans sa colonne.")
-                                      .arg(QDir::toNativeSeparators(fileName))
-                                      .arg(m_proposal.records)
-                                      .arg(m_proposal.lines.size()));
+    m_ui->Fichier_Import->setText(
+        QStringLiteral("%1 : %2 enregistrements, %3 contacts avec des stations "
+                       "françaises. Décochez ce qui ne doit pas entrer dans le carnet ; "
+                       "un code postal se corrige dans sa colonne.")
+            .arg(QDir::toNativeSeparators(fileName))
+            .arg(m_proposal.records)
+            .arg(m_proposal.lines.size()));
     m_search = new PostalSearchModel(PostalBase::shipped(), this);
     m_ui->Resultats_CP->setModel(m_search);
     m_ui->Resultats_CP->horizontalHeader()->setStretchLastSection(true);
@@ -69,9 +70,10 @@ void AdifImportWindow::fillTable()
     m_filling = true;
     QTableWidget* table = m_ui->Liste_Import;
     table->setColumnCount(ColumnCount);
-    table->setHorizontalHeaderLabels({QStringLiteral("N°"), QStringLiteral("Date"), QStringLiteral("Indicatif"),
-        QStringLiteral("Bande"), QStringLiteral("Mode"), QStringLiteral("QTH du fichier"),
-        QStringLiteral("Code postal"), QStringLiteral("Commune"), QStringLiteral("Résultat")});
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("N°"), QStringLiteral("Date"), QStringLiteral("Indicatif"), QStringLiteral("Bande"),
+            QStringLiteral("Mode"), QStringLiteral("QTH du fichier"), QStringLiteral("Code postal"),
+            QStringLiteral("Commune"), QStringLiteral("Résultat")});
     table->setRowCount(int(m_proposal.lines.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
         const ImportLine& line = m_proposal.lines[row];
@@ -173,14 +175,16 @@ void AdifImportWindow::import()
 void AdifImportWindow::saveSummary()
 {
     const QString path = m_chooseFile(true,
-        QDir(m_context.logbook.appDir()).filePath(QStringLiteral("Import_ADIF_") + m_context.logbook.Indicatif_Station()
-            + QStringLiteral(".txt")));
+        QDir(m_context.logbook.appDir())
+            .filePath(QStringLiteral("Import_ADIF_") + m_context.logbook.Indicatif_Station()
+                + QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
     QString text = m_summary;
-    const QByteArray bytes = Cp1252::encode(text.replace(u'\n', QStringLiteral("\r\n"))).value_or(m_summary.toUtf8());
+    const QByteArray bytes
+        = Cp1252::encode(text.replace(u'\n', QStringLiteral("\r\n"))).value_or(m_summary.toUtf8());
     QString why;
     if (!writeUserFile(path, bytes, &why))
-        m_context.platform.messages.inform(
-            QStringLiteral("Le résumé n'a pas pu être enregistré dans %1 : %2").arg(QDir::toNativeSeparators(path), why));
+        m_context.platform.messages.inform(QStringLiteral("Le résumé n'a pas pu être enregistré dans %1 : %2")
+                                               .arg(QDir::toNativeSeparators(path), why));
 }

@@ -64,15 +64,17 @@ const std::array<ModeFamily, 22> kModes {{
     {u"FM", {}},
     {u"AM", {}},
     {u"RTTY", {u"ASCI"}},
-    {u"PSK", {u"PSK31", u"PSK63", u"PSK125", u"PSK250", u"PSK500", u"QPSK31", u"QPSK63", u"QPSK125",
-                 u"BPSK31", u"BPSK63", u"BPSK125", u"FSK31", u"PSK10", u"PSKFEC31"}},
+    {u"PSK",
+        {u"PSK31", u"PSK63", u"PSK125", u"PSK250", u"PSK500", u"QPSK31", u"QPSK63", u"QPSK125", u"BPSK31",
+            u"BPSK63", u"BPSK125", u"FSK31", u"PSK10", u"PSKFEC31"}},
     {u"FT8", {}},
     {u"MFSK", {u"FT4", u"JS8", u"FST4", u"FST4W", u"Q65", u"FSQCALL", u"MFSK8", u"MFSK16", u"MFSK32"}},
     {u"JT65", {u"JT65A", u"JT65B", u"JT65B2", u"JT65C", u"JT65C2"}},
     {u"JT9", {u"JT9-1", u"JT9-2", u"JT9-5", u"JT9-10", u"JT9-30"}},
     {u"JT4", {u"JT4A", u"JT4B", u"JT4C", u"JT4D", u"JT4E", u"JT4F", u"JT4G"}},
-    {u"OLIVIA", {u"OLIVIA 4/125", u"OLIVIA 4/250", u"OLIVIA 8/250", u"OLIVIA 8/500", u"OLIVIA 16/500",
-                    u"OLIVIA 16/1000", u"OLIVIA 32/1000"}},
+    {u"OLIVIA",
+        {u"OLIVIA 4/125", u"OLIVIA 4/250", u"OLIVIA 8/250", u"OLIVIA 8/500", u"OLIVIA 16/500",
+            u"OLIVIA 16/1000", u"OLIVIA 32/1000"}},
     {u"SSTV", {}},
     {u"DIGITALVOICE", {u"C4FM", u"DMR", u"DSTAR", u"FREEDV", u"M17"}},
     {u"MSK144", {}},
@@ -253,7 +255,8 @@ AdifRecord adifRecordOf(QByteArrayView line)
     add(QStringLiteral("BAND"), adifBandOf(band));
     add(QStringLiteral("MODE"), adifMode.mode);
     add(QStringLiteral("SUBMODE"), adifMode.submode);
-    add(QStringLiteral("QSL_RCVD"), QslStatus::of(line).isConfirmed() ? QStringLiteral("Y") : QStringLiteral("N"));
+    add(QStringLiteral("QSL_RCVD"),
+        QslStatus::of(line).isConfirmed() ? QStringLiteral("Y") : QStringLiteral("N"));
     add(QStringLiteral("QTH"), asciiFolded(town));
     add(QStringLiteral("QTH_INTL"), town);
     add(QStringLiteral("STATE"), region.state);
@@ -294,11 +297,13 @@ AdifExport exportLog(const QList<QByteArray>& lines, AdifFormat format, const Ad
 QString exportSummary(const AdifExport& done, const QString& fileName)
 {
     QString text = QStringLiteral("%1 dans le fichier %2.")
-                       .arg(plural(done.exported, QStringLiteral("contact exporté"), QStringLiteral("contacts exportés")),
+                       .arg(plural(done.exported, QStringLiteral("contact exporté"),
+                                QStringLiteral("contacts exportés")),
                            fileName);
     if (done.held > 0)
         text += QStringLiteral("\n%1 sans contact, non %2.")
-                    .arg(plural(done.held, QStringLiteral("code postal réservé"), QStringLiteral("codes postaux réservés")),
+                    .arg(plural(done.held, QStringLiteral("code postal réservé"),
+                             QStringLiteral("codes postaux réservés")),
                         done.held > 1 ? QStringLiteral("exportés") : QStringLiteral("exporté"));
     return text;
 }

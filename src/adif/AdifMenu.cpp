@@ -26,8 +26,10 @@ const QString kAdifFilter = QStringLiteral("Fichiers ADIF (*.adi *.adif *.adx);;
 QString askForFile(QWidget* parent, bool save, const QString& proposed)
 {
     if (save)
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter en ADIF"), proposed, kAdifFilter);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Importer un fichier ADIF"), proposed, kAdifFilter);
+        return QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Exporter en ADIF"), proposed, kAdifFilter);
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Importer un fichier ADIF"), proposed, kAdifFilter);
 }
 
 } // namespace
@@ -36,7 +38,8 @@ AdifMenu::AdifMenu(AppContext context, QMenu* fichier, QWidget* parent)
     : QObject(parent)
     , m_context(context)
     , m_parent(parent)
-    , m_chooseFile([parent](bool save, const QString& proposed) { return askForFile(parent, save, proposed); })
+    , m_chooseFile(
+          [parent](bool save, const QString& proposed) { return askForFile(parent, save, proposed); })
 {
     setObjectName(QStringLiteral("AdifMenu"));
     auto* exportAction = new QAction(QStringLiteral("Exporter en ADIF…"), fichier);
@@ -67,26 +70,29 @@ void AdifMenu::exportAdif()
         messages.inform(readError + QStringLiteral("\r\n\r\nRien n'est exporté."));
         return;
     }
-    const ExportDone done = exportToFile(
-        lines, path, {QStringLiteral(KERLANIC_VERSION), m_context.platform.clock.utcNow()});
+    const ExportDone done
+        = exportToFile(lines, path, {QStringLiteral(KERLANIC_VERSION), m_context.platform.clock.utcNow()});
     messages.inform(done.message);
 }
 
 void AdifMenu::importAdif()
 {
     Messages& messages = m_context.platform.messages;
-    const QString path = m_chooseFile(false, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString path
+        = m_chooseFile(false, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (path.isEmpty())
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages.inform(QStringLiteral("Le fichier %1 ne peut pas être lu.").arg(QDir::toNativeSeparators(path)));
+        messages.inform(
+            QStringLiteral("Le fichier %1 ne peut pas être lu.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     const QByteArray bytes = file.readAll();
 
     // A year of contacts reads in a moment; a file of many years shows its progress.
-    QProgressDialog progress(QStringLiteral("Lecture du fichier ADIF…"), QStringLiteral("Annuler"), 0, 1000, m_parent);
+    QProgressDialog progress(
+        QStringLiteral("Lecture du fichier ADIF…"), QStringLiteral("Annuler"), 0, 1000, m_parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     const AdifReadResult read = readAdif(bytes, [&](qint64 done, qint64 total) {
@@ -111,8 +117,7 @@ void AdifMenu::importAdif()
     // A review left open belongs to another file: it gives way to this one.
     if (m_review)
         m_review->close();
-    AdifImportWindow* window = showSecondary(m_review, [&] {
-        return new AdifImportWindow(m_context, path, std::move(proposal), m_chooseFile, m_parent);
-    });
+    AdifImportWindow* window = showSecondary(m_review,
+        [&] { return new AdifImportWindow(m_context, path, std::move(proposal), m_chooseFile, m_parent); });
     connect(window, &AdifImportWindow::imported, this, &AdifMenu::departementChosen);
 }

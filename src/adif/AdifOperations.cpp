@@ -30,8 +30,8 @@ QString storedStation(const QString& typed)
 bool writeUserFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     const QFileInfo info(path);
-    return writeFileSafely(
-        path, info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part")), bytes, why);
+    return writeFileSafely(path,
+        info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part")), bytes, why);
 }
 
 ExportDone exportToFile(const QList<QByteArray>& lines, const QString& path, const AdifHeader& header)
@@ -40,7 +40,8 @@ ExportDone exportToFile(const QList<QByteArray>& lines, const QString& path, con
     QString why;
     if (!writeUserFile(path, done.bytes, &why))
         return {false,
-            QStringLiteral("Le fichier %1 n'a pas pu être écrit : %2").arg(QDir::toNativeSeparators(path), why)};
+            QStringLiteral("Le fichier %1 n'a pas pu être écrit : %2")
+                .arg(QDir::toNativeSeparators(path), why)};
     return {true, exportSummary(done, QDir::toNativeSeparators(path))};
 }
 
@@ -79,17 +80,21 @@ TerminalAnswer runAdifCommand(const CommandLine& line, const QString& appDir, co
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("Le fichier %1 ne peut pas être lu.").arg(QDir::toNativeSeparators(path)));
+        return failed(
+            QStringLiteral("Le fichier %1 ne peut pas être lu.").arg(QDir::toNativeSeparators(path)));
     const AdifReadResult read = readAdif(file.readAll());
     if (!read.error.isEmpty())
-        return failed(QStringLiteral("%1\n%2\nRien n'est importé.").arg(QDir::toNativeSeparators(path), read.error));
+        return failed(
+            QStringLiteral("%1\n%2\nRien n'est importé.").arg(QDir::toNativeSeparators(path), read.error));
     ImportProposal proposal = proposeImport(read.records, base);
 
     if (line.dryRun) {
         QList<QByteArray> log = logbook.lines();
         const ImportResult result = mergeImport(proposal.lines, log);
         return {0,
-            importListing(proposal.lines) + QStringLiteral("\nEssai : rien n'est écrit dans le carnet ; voici ce que ferait l'import.\n")
+            importListing(proposal.lines)
+                + QStringLiteral(
+                    "\nEssai : rien n'est écrit dans le carnet ; voici ce que ferait l'import.\n")
                 + importSummary(result, proposal),
             {}};
     }

@@ -110,7 +110,8 @@ void MainWindow::connectMenus()
     m_reports = new ReportsMenu(context, this);
     m_dvf = new DvfMenu(context, this);
     m_texts = new TextsMenu(context, this);
-    connect(new AdifMenu(context, m_ui->Mnu_Fichier, this), &AdifMenu::departementChosen, this, &MainWindow::Liste_Dpt);
+    connect(new AdifMenu(context, m_ui->Mnu_Fichier, this), &AdifMenu::departementChosen, this,
+        &MainWindow::Liste_Dpt);
 
     connect(m_ui->Affiche_Un, &QPushButton::clicked, m_reports, &ReportsMenu::showNumeroDpt);
     connect(m_reports, &ReportsMenu::departementChosen, this, &MainWindow::Liste_Dpt);

@@ -118,13 +118,16 @@ void TestAdif::frenchStationsAndModes_data()
     QTest::newRow("working from France") << QByteArray("<CALL:8>F/ON4ABC<MODE:3>USB") << true << "SSB";
     QTest::newRow("Belgian") << QByteArray("<CALL:6>ON4ABC<MODE:5>PSK31") << false << "PSK31";
     QTest::newRow("Corsica") << QByteArray("<CALL:5>TK5AA<MODE:4>MFSK<SUBMODE:3>JS8") << true << "JS8";
-    QTest::newRow("special call") << QByteArray("<CALL:6>TM100X<MODE:3>PSK<SUBMODE:5>PSK63") << true << "PSK63";
+    QTest::newRow("special call") << QByteArray("<CALL:6>TM100X<MODE:3>PSK<SUBMODE:5>PSK63") << true
+                                  << "PSK63";
     QTest::newRow("HW prefix") << QByteArray("<CALL:4>HW9X<MODE:6>OLIVIA<SUBMODE:12>OLIVIA 8/250") << true
                                << "OLIVIA";
-    QTest::newRow("DXCC wins over the prefix") << QByteArray("<CALL:5>FG5XY<DXCC:2>79<MODE:2>CW") << false << "CW";
+    QTest::newRow("DXCC wins over the prefix")
+        << QByteArray("<CALL:5>FG5XY<DXCC:2>79<MODE:2>CW") << false << "CW";
     QTest::newRow("DXCC 227 of a foreign-looking call")
         << QByteArray("<CALL:6>DL1ABC<DXCC:3>227<MODE:12>DIGITALVOICE") << true << "DIGITA";
-    QTest::newRow("Kerlanic's own") << QByteArray("<CALL:6>DL1ABC<DXCC:3>230<APP_KERLANIC_CP:5>45000<MODE:2>FM")
+    QTest::newRow("Kerlanic's own") << QByteArray(
+        "<CALL:6>DL1ABC<DXCC:3>230<APP_KERLANIC_CP:5>45000<MODE:2>FM")
                                     << true << "FM";
 }
 
@@ -144,7 +147,8 @@ void TestAdif::malformedFileImportsNothing_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << QByteArray() << "Le fichier est vide : il ne contient aucun contact.";
-    QTest::newRow("blanks only") << QByteArray(" \r\n") << "Le fichier est vide : il ne contient aucun contact.";
+    QTest::newRow("blanks only") << QByteArray(" \r\n")
+                                 << "Le fichier est vide : il ne contient aucun contact.";
     QTest::newRow("length past the end")
         << QByteArray("<eoh>\n<CALL:5>F4AAA<eor>\n<CALL:10>F4B")
         << "Le champ CALL de l'enregistrement 2 (ligne 3) annonce 10 octets, mais le fichier s'arrête "
@@ -159,8 +163,9 @@ void TestAdif::malformedFileImportsNothing_data()
                             << "Le fichier contient des données binaires (ligne 2, enregistrement 2) : ce "
                                "n'est pas un fichier ADIF.";
     QTest::newRow("text that is no ADIF")
-        << QByteArray("Bonjour") << "Le fichier commence par du texte sans balise <EOH> qui le termine : "
-                                    "ce n'est pas un fichier ADIF lisible.";
+        << QByteArray("Bonjour")
+        << "Le fichier commence par du texte sans balise <EOH> qui le termine : "
+           "ce n'est pas un fichier ADIF lisible.";
     QTest::newRow("ADX not well-formed")
         << QByteArray("<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F4AAA</CALL></RECORD>\n"
                       "<RECORD><CALL>F4B</RECORD></RECORDS></ADX>")
@@ -184,14 +189,17 @@ void TestAdif::commandLine_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("logAfter");
     QTest::addColumn<QString>("error");
-    QTest::newRow("import") << QStringList {"import-adif", "general.adi"} << false << 0 << "general.adi.log" << "";
+    QTest::newRow("import") << QStringList {"import-adif", "general.adi"} << false << 0 << "general.adi.log"
+                            << "";
     QTest::newRow("dry run writes nothing")
-        << QStringList {"import-adif", "--dry-run", "general.adi"} << true << 0 << "import_log.txt" << "";
+        << QStringList {"import-adif", "--dry-run", "general.adi"} << true << 0 << "import_log.txt"
+        << "";
     QTest::newRow("Kerlanic open on the folder")
         << QStringList {"import-adif", "general.adi"} << true << 1 << "import_log.txt"
         << "kerlanic : Kerlanic est déjà ouvert.\n\nUn seul Kerlanic à la fois peut tenir les carnets du "
            "dossier %1 : utilisez la fenêtre déjà ouverte.\n";
-    QTest::newRow("malformed file") << QStringList {"import-adif", "cut.adi"} << false << 1 << "import_log.txt"
+    QTest::newRow("malformed file") << QStringList {"import-adif", "cut.adi"} << false << 1
+                                    << "import_log.txt"
                                     << "kerlanic : %2\nLe fichier est vide : il ne contient aucun contact.\n"
                                        "Rien n'est importé.\n";
     QTest::newRow("another station") << QStringList {"import-adif", "--station", "f5xyz/p", "general.adi"}

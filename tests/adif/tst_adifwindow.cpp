@@ -37,7 +37,10 @@ class TestAdifWindow : public QObject
     QWidget* review() const { return f.main->findChild<QWidget*>(QStringLiteral("Import_ADIF")); }
     QTableWidget* table() const { return review()->findChild<QTableWidget*>(QStringLiteral("Liste_Import")); }
     void choose(const char* entry) { f.main->findChild<QAction*>(QLatin1String(entry))->trigger(); }
-    void click(const char* button) { QTest::mouseClick(review()->findChild<QPushButton*>(button), Qt::LeftButton); }
+    void click(const char* button)
+    {
+        QTest::mouseClick(review()->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
 
 private Q_SLOTS:
     void init()
@@ -66,9 +69,10 @@ private Q_SLOTS:
         TestFiles::write(chosenFile, "<eoh>\n<CALL:5>F4AAA<eor>\n<CALL:10>F4B");
         choose("Mnu_Import_ADIF");
         QCOMPARE(f.fake.messages.shown,
-            QStringList {chosenFile + "\r\n\r\nLe champ CALL de l'enregistrement 2 (ligne 3) annonce 10 "
-                                      "octets, mais le fichier s'arrête avant : il semble coupé.\r\n\r\n"
-                                      "Rien n'est importé."});
+            QStringList {chosenFile
+                + "\r\n\r\nLe champ CALL de l'enregistrement 2 (ligne 3) annonce 10 "
+                  "octets, mais le fichier s'arrête avant : il semble coupé.\r\n\r\n"
+                  "Rien n'est importé."});
         QVERIFY(!review());
     }
 

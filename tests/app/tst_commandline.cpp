@@ -29,13 +29,15 @@ void TestCommandLine::parse_data()
     QTest::newRow("a log given as if it could be opened")
         << QStringList {"kerlanic", "F6ABC_CP.txt"} << int(Command::Refuse)
         << "kerlanic : « F6ABC_CP.txt » n'est pas une commande de Kerlanic." + hint;
-    QTest::newRow("import without its file") << QStringList {"kerlanic", "import-adif", "--dry-run"}
-                                             << int(Command::Refuse) << "kerlanic : import-adif attend FICHIER." + hint;
+    QTest::newRow("import without its file")
+        << QStringList {"kerlanic", "import-adif", "--dry-run"} << int(Command::Refuse)
+        << "kerlanic : import-adif attend FICHIER." + hint;
     QTest::newRow("option of another command")
         << QStringList {"kerlanic", "export-adif", "--dry-run", "f.adi"} << int(Command::Refuse)
         << "kerlanic : « --dry-run » n'est pas une option de export-adif." + hint;
-    QTest::newRow("station without callsign") << QStringList {"kerlanic", "export-adif", "f.adi", "--station"}
-                                              << int(Command::Refuse) << "kerlanic : --station attend un indicatif." + hint;
+    QTest::newRow("station without callsign")
+        << QStringList {"kerlanic", "export-adif", "f.adi", "--station"} << int(Command::Refuse)
+        << "kerlanic : --station attend un indicatif." + hint;
     QTest::newRow("argument too many") << QStringList {"kerlanic", "--version", "-h"} << int(Command::Refuse)
                                        << "kerlanic : « -h » est de trop après --version." + hint;
 }
