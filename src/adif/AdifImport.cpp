@@ -64,6 +64,12 @@ bool isConfirmedInFile(const AdifRecord& record)
     return false;
 }
 
+// The contact was made; the file tells whether it is confirmed.
+QString statusInFile(const AdifRecord& record)
+{
+    return QString(QChar::fromLatin1(QslStatus::fromMarks(true, isConfirmedInFile(record)).digit()));
+}
+
 // The band of a record: BAND, or the band FREQ falls in; the refusal when the list lacks it.
 QString bandOf(const AdifRecord& record, QString* refusal)
 {
@@ -177,7 +183,11 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
     if (line.own) {
         // Kerlanic's own record: everything comes back as it was stored.
         log[LogField::CodePostal] = record.value(u"APP_KERLANIC_CP");
-        log[LogField::Etat_QSL] = record.value(u"APP_KERLANIC_ETAT");
+        // A status another program has lost or spoilt is taken from the file's marks.
+        const QString status = record.value(u"APP_KERLANIC_ETAT");
+        log[LogField::Etat_QSL] = status.size() == 1 && QslStatus(status.at(0).toLatin1()).isKnown()
+            ? status
+            : statusInFile(record);
         log[LogField::Mode] = padded(record.value(u"APP_KERLANIC_MODE"), LogField::Mode);
         log[LogField::Bande] = padded(record.value(u"APP_KERLANIC_BANDE"), LogField::Bande);
         log[LogField::Commune] = line.town;

@@ -43,11 +43,13 @@ struct OptionUse
 
 OptionUse optionOf(const KnownCommand& known, const QString& option)
 {
-    const QString options = QString::fromUtf8(known.options);
-    const qsizetype at = options.indexOf(u'[' + option);
-    if (at < 0 || (options.at(at + 1 + option.size()) != u']' && options.at(at + 1 + option.size()) != u' '))
-        return {};
-    return {true, options.at(at + 1 + option.size()) == u' '};
+    const QStringList shown = QString::fromUtf8(known.options).split(u'[', Qt::SkipEmptyParts);
+    for (const QString& one : shown) {
+        const QStringList words = one.section(u']', 0, 0).split(u' ');
+        if (words.constFirst() == option)
+            return {true, words.size() > 1};
+    }
+    return {};
 }
 
 const KnownCommand* findCommand(const QString& argument)
@@ -90,13 +92,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
         const OptionUse option = optionOf(*known, argument);
         if (!option.known)
             return refused(QStringLiteral("« %1 » n'est pas une option de %2.").arg(argument, name));
-        if (!option.takesValue) {
-            line.dryRun = true;
-        } else if (i + 1 < arguments.size()) {
-            line.station = arguments.at(++i);
-        } else {
+        if (option.takesValue && i + 1 == arguments.size())
             return refused(QStringLiteral("%1 attend un indicatif.").arg(argument));
-        }
+        if (argument == u"--station")
+            line.station = arguments.at(++i);
+        else if (argument == u"--dry-run")
+            line.dryRun = true;
     }
     const qsizetype wanted = *known->operand ? 1 : 0;
     if (operands.size() < wanted)
