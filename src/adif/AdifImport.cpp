@@ -194,9 +194,7 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
         return line;
     }
 
-    // The contact was made; the file tells whether it is confirmed.
-    log[LogField::Etat_QSL]
-        = QString(QChar::fromLatin1(QslStatus::fromMarks(true, isConfirmedInFile(record)).digit()));
+    log[LogField::Etat_QSL] = statusInFile(record);
     log[LogField::Mode]
         = padded(logModeOf({record.value(u"MODE"), record.value(u"SUBMODE")}), LogField::Mode);
     QString bandRefusal;
