@@ -59,6 +59,11 @@ AdifImportWindow::AdifImportWindow(AppContext context, const QString& fileName, 
     connect(m_ui->Enregistre_Resume, &QPushButton::clicked, this, &AdifImportWindow::saveSummary);
     connect(m_ui->Fermer, &QPushButton::clicked, this, &QWidget::close);
 
+    // A contact saved in the main window meanwhile changes what the import would do.
+    connect(&m_context.logbook, &Logbook::logChanged, this, [this] {
+        if (m_ui->Importer->isEnabled())
+            showOutcomes();
+    });
     m_context.logbook.read();
     fillTable();
 }
