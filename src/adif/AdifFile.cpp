@@ -320,15 +320,32 @@ QByteArray writeAdi(const QList<AdifRecord>& records, const AdifHeader& header)
         for (const QChar c : text)
             *bytes++ = char(c.unicode());
     };
+    const auto isPlain = [](QStringView text) {
+        return std::all_of(
+            text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+    };
     const auto field = [&](QStringView name, const QString& value) {
-        const bool plain = std::all_of(
-            value.begin(), value.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+        const bool plain = isPlain(value);
         const QString folded = plain ? QString() : asciiFolded(value);
         const QString& ascii = plain ? value : folded;
+        // A name read from another program's file (an ADX attribute) may hold any character; an
+        // ADI name is letters, digits and underscores, or the tag would not read back.
+        const auto isNameCharacter = [](QChar c) {
+            return c.unicode() < 0x80 && (c.isLetterOrNumber() || c == u'_');
+        };
+        QString safeName;
+        if (!std::all_of(name.begin(), name.end(), isNameCharacter)) {
+            for (const QChar c : asciiFolded(name)) {
+                if (isNameCharacter(c))
+                    safeName += c;
+            }
+            if (safeName.isEmpty())
+                return;
+        }
         char length[24];
         const auto written = std::to_chars(std::begin(length), std::end(length), ascii.size());
         out += '<';
-        appendAscii(name);
+        appendAscii(safeName.isEmpty() ? name : QStringView(safeName));
         out += ':';
         out.append(length, written.ptr - length);
         out += '>';
