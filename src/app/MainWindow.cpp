@@ -6,6 +6,7 @@
 #include "app/StationLists.h"
 #include "app/StationSettings.h"
 #include "app/StationWindow.h"
+#include "backup/SafetyMenu.h"
 #include "dvf/DvfMenu.h"
 #include "entry/EntryRow.h"
 #include "log/Callsign.h"
@@ -112,6 +113,12 @@ void MainWindow::connectMenus()
     m_texts = new TextsMenu(context, this);
     connect(new AdifMenu(context, m_ui->Mnu_Fichier, this), &AdifMenu::departementChosen, this,
         &MainWindow::Liste_Dpt);
+    // After an undo, a redo or a restore, the entry row starts afresh on the log put back.
+    connect(new SafetyMenu(context, m_ui->Mnu_Fichier, this), &SafetyMenu::logPutBack, this,
+        [this](const QString& dpt) {
+            m_ui->Frame3->Efface();
+            dpt.isEmpty() ? Liste_Tous() : Liste_Dpt(dpt);
+        });
 
     connect(m_ui->Affiche_Un, &QPushButton::clicked, m_reports, &ReportsMenu::showNumeroDpt);
     connect(m_reports, &ReportsMenu::departementChosen, this, &MainWindow::Liste_Dpt);

@@ -25,13 +25,35 @@ QString sentence(QString reason)
 
 RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByteArray>&)>& change)
 {
+    return rewriteLog(log, [&](QList<QByteArray>& lines) {
+        change(lines);
+        return QString();
+    });
+}
+
+qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (isChosen(lines[i]))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+RewriteResult rewriteLog(const StationLog& log, const LineChange& change)
+{
     // A log that exists but cannot be read must not be replaced by what little was read.
     QString readError;
-    QList<QByteArray> lines = log.readLines(&readError);
+    QByteArray before = log.readBytes(&readError);
     if (!readError.isEmpty())
         return {false, sentence(readError), {}};
 
-    change(lines);
+    QList<QByteArray> previous = splitLogLines(before);
+    QList<QByteArray> lines = previous;
+    if (const QString refusal = change(lines); !refusal.isEmpty())
+        return {false, refusal, {}};
 
     // Each line ended by CR LF, copied straight into a buffer of the right size.
     qsizetype size = 0;
@@ -47,20 +69,9 @@ RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByt
 
     SafeFileWriter writer(log.path(), QDir(log.appDir()).filePath(StationLog::scratchFileName()));
     if (writer.open() && writer.write(contents) && writer.commit())
-        return {true, {}, std::move(lines)};
+        return {true, {}, std::move(lines), std::move(previous), std::move(before)};
     return {false, sentence(writer.errorString()), {}};
 }
-
-qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen)
-{
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (isChosen(lines[i]))
-            return i;
-    }
-    return -1;
-}
-
-} // namespace
 
 qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
 {

@@ -26,10 +26,22 @@ struct RewriteResult
     // The log as it now stands, when done: what the listing and the total are drawn from, so the
     // file is not read again right after it was written.
     QList<QByteArray> lines;
+    // The log as it stood before, when done: its lines, and its bytes exactly as they were read
+    // (what a backup of that state keeps).
+    QList<QByteArray> previousLines {};
+    QByteArray previousBytes {};
 };
 
 // Picks out one line of the log: the line the user chose in a listing.
 using LineMatcher = std::function<bool(QByteArrayView line)>;
+
+// Changes the lines of a log in memory. A non-empty answer is a French sentence that refuses the
+// change: the log is then left as it was and the sentence is the result's reason.
+using LineChange = std::function<QString(QList<QByteArray>& lines)>;
+
+// The frame of every rewrite: reads the whole log (one that cannot be read is never replaced),
+// applies change and writes the result through the scratch file.
+RewriteResult rewriteLog(const StationLog& log, const LineChange& change);
 
 // Where a record goes: after the last line whose key is not greater than its own (at the head
 // when there is none), so that it comes after every line of the same key. On a log in order

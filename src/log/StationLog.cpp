@@ -67,6 +67,11 @@ QList<QByteArray> splitLogLines(const QByteArray& contents)
 
 QList<QByteArray> StationLog::readLines(QString* error) const
 {
+    return splitLogLines(readBytes(error));
+}
+
+QByteArray StationLog::readBytes(QString* error) const
+{
     QByteArray contents;
     const int code = FileCalls::readWhole(m_path, contents);
     // Only a log that is not there at all reads as empty. One that is there but cannot be read to
@@ -74,7 +79,9 @@ QList<QByteArray> StationLog::readLines(QString* error) const
     if (code != 0 && code != ENOENT && error)
         *error = QStringLiteral("Le fichier %1 ne peut pas être lu (%2).")
                      .arg(QDir::toNativeSeparators(m_path), FileCalls::errorText(code));
-    return splitLogLines(contents);
+    if (code != 0)
+        contents.clear();
+    return contents;
 }
 
 bool Nom_Fichier_Log(const QString& appDir, const QString& callsign, QString* error)

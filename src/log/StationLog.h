@@ -25,6 +25,8 @@ public:
     // exist reads as empty. When the file exists but cannot be read to its end, the list is empty
     // and error (when given) receives the reason in French.
     QList<QByteArray> readLines(QString* error = nullptr) const;
+    // The file's bytes as they stand, on the same terms.
+    QByteArray readBytes(QString* error = nullptr) const;
 
 private:
     QString m_appDir;

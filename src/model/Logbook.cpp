@@ -1,6 +1,10 @@
 #include "model/Logbook.h"
 
 #include "log/Points.h"
+#include "log/FileCalls.h"
+#include "log/SafeFileWriter.h"
+
+#include <QDir>
 
 Logbook::Logbook(QString appDir, QObject* parent)
     : QObject(parent)
@@ -16,8 +20,11 @@ void Logbook::setStation(const QString& callsign, const QString& postalCode)
     m_lines.clear();
     Ligne_Choisie.clear();
     Modif_En_Cours = false;
+    // Undoing is for the log the changes were made to.
+    m_history.clear();
     updateTotal();
     Q_EMIT stationChanged();
+    Q_EMIT historyChanged();
 }
 
 void Logbook::updateTotal()
@@ -49,11 +56,77 @@ void Logbook::takeLines(QList<QByteArray> lines)
     updateTotal();
 }
 
-RewriteResult Logbook::took(RewriteResult result)
+void Logbook::keepBackups(const Clock& clock, const SettingsStore& settings)
 {
-    if (result.done)
-        takeLines(result.lines);
+    m_backups.emplace(clock, settings);
+}
+
+RewriteResult Logbook::took(RewriteResult result, const QString& what)
+{
+    if (!result.done)
+        return result;
+    // The backup holds the bytes as they were read just before the rewrite, so it is the log as
+    // it stood, whatever the rewrite was.
+    if (m_backups) {
+        const QString problem = m_backups->keepDay(m_appDir, m_callsign, result.previousBytes);
+        if (!problem.isEmpty())
+            Q_EMIT backupNotKept(problem);
+    }
+    if (!m_replaying) {
+        m_history.record(result.previousLines, result.lines, what);
+        Q_EMIT historyChanged();
+    }
+    takeLines(result.lines);
     return result;
+}
+
+RewriteResult Logbook::replay(bool back)
+{
+    if (back ? !canUndo() : !canRedo())
+        return {false, QStringLiteral("Il n'y a rien à reprendre."), {}};
+    m_replaying = true;
+    RewriteResult result =
+        took(rewriteLog(stationLog(), back ? m_history.undoChange() : m_history.redoChange()));
+    m_replaying = false;
+    if (result.done) {
+        back ? m_history.stepBack() : m_history.stepForward();
+        // The chosen line may be gone, or back: the user chooses again.
+        Ligne_Choisie.clear();
+        Q_EMIT historyChanged();
+    }
+    return result;
+}
+
+RewriteResult Logbook::undo()
+{
+    return replay(true);
+}
+
+RewriteResult Logbook::redo()
+{
+    return replay(false);
+}
+
+RewriteResult Logbook::restore(const BackupFile& backup, const QString& what)
+{
+    const auto refused = [](const QString& reason) { return RewriteResult {false, reason, {}}; };
+    const StationLog log = stationLog();
+    QString error;
+    const QByteArray current = log.readBytes(&error);
+    if (!error.isEmpty())
+        return refused(error);
+    QByteArray bytes;
+    if (const int code = FileCalls::readWhole(backup.path, bytes))
+        return refused(QStringLiteral("La sauvegarde %1 ne peut pas être lue (%2).")
+                           .arg(QDir::toNativeSeparators(backup.path), FileCalls::errorText(code)));
+    // The log being replaced is kept first: a restore chosen by mistake loses nothing.
+    if (m_backups && !m_backups->keepBeforeRestore(m_appDir, m_callsign, current, &error))
+        return refused(QStringLiteral("Le carnet actuel n'a pas pu être gardé en sauvegarde (%1) : il "
+                                      "n'est pas remplacé.")
+                           .arg(error));
+    if (!writeFileSafely(log.path(), QDir(m_appDir).filePath(StationLog::scratchFileName()), bytes, &error))
+        return refused(QStringLiteral("Le carnet n'a pas été remplacé (%1).").arg(error));
+    return took({true, {}, splitLogLines(bytes), splitLogLines(current), current}, what);
 }
 
 RewriteResult Logbook::Ajoute_Ligne(const QByteArray& record)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backup/Backups.h"
+#include "backup/UndoHistory.h"
 #include "log/Callsign.h"
 #include "log/LogRewriter.h"
 #include "log/StationLog.h"
@@ -8,6 +10,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 // The open log and the state the whole program shares about it: the station in use, the log's
 // lines as last read or written, its 10 Millions total, the line chosen in a listing, the
@@ -48,6 +52,23 @@ public:
     // Many lines changed in one rewrite (an import), the same safe way.
     RewriteResult rewriteLines(const LinesChange& change);
 
+    // From now on every rewrite first keeps the day's backup of the log (date from the clock,
+    // second folder from the settings). Without it, as in the tests of other parts, none is kept.
+    void keepBackups(const Clock& clock, const SettingsStore& settings);
+
+    // The changes of this session to the current station's log, undone and redone in turn. Each
+    // is a rewrite like any other; the question names what it will undo or redo.
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    QString undoQuestion() const { return m_history.undoQuestion(); }
+    QString redoQuestion() const { return m_history.redoQuestion(); }
+    RewriteResult undo();
+    RewriteResult redo();
+
+    // Puts a backup in the log's place, byte for byte, after keeping the log it replaces as a
+    // backup of its own; what names the change for a later undo.
+    RewriteResult restore(const BackupFile& backup, const QString& what);
+
     // True while a listed line is being modified: the save then replaces instead of adding.
     bool Modif_En_Cours = false;
     // The listing line chosen last, by a click or by the save that selects the last line.
@@ -63,15 +84,25 @@ Q_SIGNALS:
     // The lines of the log changed, read or written.
     void logChanged(const QList<QByteArray>& lines);
     void totalChanged(const QString& total);
+    // What can be undone or redone changed.
+    void historyChanged();
+    // A backup could not be kept; the user is to be told (once per folder and session).
+    void backupNotKept(const QString& message);
 
 private:
     void takeLines(QList<QByteArray> lines);
     void updateTotal();
-    RewriteResult took(RewriteResult result);
+    // Where every rewrite of the log lands: the day's backup of the log as it stood, the step of
+    // the history, then the lines and the total.
+    RewriteResult took(RewriteResult result, const QString& what = {});
+    RewriteResult replay(bool back);
 
     QString m_appDir;
     QString m_callsign = kDefaultCallsign;
     QString m_postalCode;
     QList<QByteArray> m_lines;
     QString m_total;
+    std::optional<BackupKeeper> m_backups;
+    UndoHistory m_history;
+    bool m_replaying = false;
 };
