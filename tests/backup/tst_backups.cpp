@@ -1,0 +1,119 @@
+#include "FakePlatform.h"
+#include "SampleLog.h"
+#include "TestFiles.h"
+#include "app/StationSettings.h"
+#include "model/Logbook.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace SampleLog;
+using TestFiles::logOf;
+
+// The daily backups the logbook takes before rewriting a log.
+class TestBackups : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void oneBackupADayOfTheLogAsItStood();
+    void thirtyKeptPerStation();
+    void secondFolder_data();
+    void secondFolder();
+};
+
+namespace {
+
+struct Bench
+{
+    Bench()
+        : logbook(dir.path())
+    {
+        logbook.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
+        logbook.keepBackups(fake.clock, fake.settings);
+    }
+    QString backup(const char* name) const { return QDir(dir.path()).filePath(QStringLiteral("Sauvegardes/") + name); }
+    QStringList backups() const { return QDir(dir.path() + "/Sauvegardes").entryList(QDir::Files); }
+    void startLog(const QByteArray& bytes) { TestFiles::write(logbook.stationLog().path(), bytes); }
+
+    QTemporaryDir dir;
+    FakePlatform fake;
+    Logbook logbook;
+};
+
+} // namespace
+
+void TestBackups::oneBackupADayOfTheLogAsItStood()
+{
+    Bench b;
+    // An empty log is not worth a backup.
+    QVERIFY(b.logbook.Ajoute_Ligne(kBourg).done);
+    QCOMPARE(b.backups(), QStringList {});
+    // Kept byte for byte, LF line ends included; the day's later changes leave it alone.
+    b.startLog(kBourg + "\n" + kOrleans);
+    QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
+    QVERIFY(b.logbook.Ajoute_Ligne(kOlivet).done);
+    QCOMPARE(TestFiles::read(b.backup("F6ABC_CP_2026-12-05.txt")), kBourg + "\n" + kOrleans);
+    b.fake.clock.local = b.fake.clock.local.addDays(1);
+    QVERIFY(b.logbook.Supprime_Ligne([](QByteArrayView line) { return line == kParis; }).done);
+    QCOMPARE(TestFiles::read(b.backup("F6ABC_CP_2026-12-06.txt")), logOf({kBourg, kOrleans, kOlivet, kParis}));
+    QCOMPARE(b.backups(), (QStringList {"F6ABC_CP_2026-12-05.txt", "F6ABC_CP_2026-12-06.txt"}));
+}
+
+void TestBackups::thirtyKeptPerStation()
+{
+    Bench b;
+    const auto dayName = [&](int back) {
+        return QStringLiteral("F6ABC_CP_%1.txt").arg(b.fake.clock.local.date().addDays(-back).toString(Qt::ISODate));
+    };
+    QDir(b.dir.path()).mkdir(QStringLiteral("Sauvegardes"));
+    // Another station's backup and a copy kept before a restore stand beside thirty days.
+    QStringList expected {"F6ABC_CP_2026-12-04_2.txt", "F6ABC_P_CP_2026-01-01.txt"};
+    for (const QString& name : expected)
+        TestFiles::write(b.backup(name.toLatin1()), kBourg);
+    for (int back = 1; back <= 30; ++back)
+        TestFiles::write(b.backup(dayName(back).toLatin1()), kBourg);
+    for (int back = 0; back <= 28; ++back)
+        expected << dayName(back);
+    b.startLog(logOf({kOrleans}));
+    QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
+    QStringList kept = b.backups();
+    kept.sort();
+    expected.sort();
+    QCOMPARE(kept, expected);
+}
+
+void TestBackups::secondFolder_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::newRow("present: the day's backup is copied there") << true;
+    QTest::newRow("missing: told once, nothing else fails") << false;
+}
+
+void TestBackups::secondFolder()
+{
+    QFETCH(bool, present);
+    Bench b;
+    QTemporaryDir key;
+    const QString folder = present ? key.path() : key.path() + QStringLiteral("/absente");
+    b.fake.settings.write(StationSettings::kGlobalSection, kDossierSauvegarde, folder);
+    QSignalSpy told(&b.logbook, &Logbook::backupNotKept);
+    b.startLog(logOf({kOrleans}));
+    for (int day = 0; day < 2; ++day) {
+        QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
+        b.fake.clock.local = b.fake.clock.local.addDays(1);
+    }
+    QCOMPARE(b.backups(), (QStringList {"F6ABC_CP_2026-12-05.txt", "F6ABC_CP_2026-12-06.txt"}));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), present ? b.backups() : QStringList {});
+    QCOMPARE(told.size(), present ? 0 : 1);
+    if (!present)
+        QCOMPARE(told.first().first().toString(),
+            "Le dossier de sauvegarde " + folder
+                + " n'est pas accessible : la sauvegarde du jour n'y est pas copiée. Vos contacts sont "
+                  "enregistrés dans le carnet.");
+}
+
+QTEST_GUILESS_MAIN(TestBackups)
+#include "tst_backups.moc"

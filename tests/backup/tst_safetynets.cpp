@@ -1,0 +1,99 @@
+#include "MainFixture.h"
+#include "SampleLog.h"
+#include "TestFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace SampleLog;
+using TestFiles::logOf;
+
+// Undo, redo and restore, as the user reaches them from the main window.
+class TestSafetyNets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void undoAndRedoASaveAModificationAndACancel();
+    void restoreKeepsTheCurrentLog();
+};
+
+void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
+{
+    MainFixture f;
+    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
+    f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg, kOrleans}));
+    f.start();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    const QByteArray modified = TestFiles::record("45000", "12/03/06", "F1ABC", '2', "SSB", "14 Mhz", "", "ORLÉANS");
+    QVERIFY(f.logbook.Ajoute_Ligne(kParis).done);
+    QVERIFY(f.logbook.Remplace_Ligne(modified, [](QByteArrayView line) { return line == kOrleans; }).done);
+    f.main->Liste_Tous();
+    f.chooseListedLine(kBourg);
+    f.fake.messages.setNextAnswer(true);
+    f.button("Annule_Saisie")->click();
+    QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({modified, kParis}));
+
+    const struct {
+        Qt::Key key;
+        const char* question;
+        QByteArray log;
+        const char* total;
+    } steps[] {{Qt::Key_Z, "Annuler l'effacement du Code Postal 01000 ?", logOf({kBourg, modified, kParis}), "0.0"},
+        {Qt::Key_Z, "Annuler la modification du Code Postal 45000 ?", logOf({kBourg, kOrleans, kParis}), "49512.3"},
+        {Qt::Key_Z, "Annuler l'enregistrement du Code Postal 75001 ?", logOf({kBourg, kOrleans}), "49512.3"},
+        {Qt::Key_Y, "Rétablir l'enregistrement du Code Postal 75001 ?", logOf({kBourg, kOrleans, kParis}), "49512.3"}};
+    for (const auto& step : steps) {
+        // The keys work while a box of the entry row has the focus, and the row is cleared.
+        QTest::keyClicks(f.edit("C_Postal_A"), "45");
+        f.fake.messages.setNextAnswer(true);
+        QTest::keyClick(f.edit("C_Postal_A"), step.key, Qt::ControlModifier);
+        QCOMPARE(f.fake.messages.asked.last(), QString::fromUtf8(step.question));
+        QCOMPARE(TestFiles::read(f.logPath("F6ABC")), step.log);
+        QCOMPARE(f.edit("Tot_Points")->text(), QLatin1String(step.total));
+        QCOMPARE(f.edit("C_Postal_A")->text(), QString());
+    }
+    QCOMPARE(f.listedLines().size(), 1);
+}
+
+void TestSafetyNets::restoreKeepsTheCurrentLog()
+{
+    MainFixture f;
+    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
+    f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg}));
+    const QString folder = QDir(f.dir.path()).filePath(QStringLiteral("Sauvegardes"));
+    QDir().mkpath(folder);
+    // Restored byte for byte, its LF line end and its last line without one included.
+    const QByteArray chosen = kOrleans + "\n" + kParis;
+    TestFiles::write(folder + "/F6ABC_CP_2026-12-01.txt", chosen);
+    QFile::link(folder + "/F6ABC_CP_2026-12-03.txt", folder + "/F6ABC_CP_2026-12-03.txt");
+    f.start();
+    f.main->findChild<QAction*>("Mnu_Restaurer")->trigger();
+    auto* list = f.main->findChild<QTreeWidget*>("Liste_Sauvegardes");
+    QCOMPARE(list->topLevelItemCount(), 2);
+    const QTreeWidgetItem* unreadable = list->topLevelItem(0);
+    QCOMPARE(unreadable->text(0) + u' ' + unreadable->text(1), QStringLiteral("03/12/2026 illisible"));
+    QCOMPARE(unreadable->flags(), Qt::NoItemFlags);
+    list->setCurrentItem(list->topLevelItem(1));
+    f.fake.messages.setNextAnswer(true);
+    f.main->findChild<QPushButton*>("Restaurer")->click();
+
+    QCOMPARE(f.fake.messages.asked.last(),
+        QStringLiteral("Remplacer le carnet F6ABC_CP.txt par la sauvegarde du 01/12/2026 (2 lignes, total 49512.3) ?\r\n"
+                       "Le carnet actuel sera d'abord gardé en sauvegarde."));
+    QCOMPARE(TestFiles::read(f.logPath("F6ABC")), chosen);
+    QCOMPARE(TestFiles::read(folder + "/F6ABC_CP_2026-12-05.txt"), logOf({kBourg}));
+    QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("49512.3"));
+    QCOMPARE(f.listedLines().size(), 2);
+    f.fake.messages.setNextAnswer(true);
+    f.main->findChild<QAction*>("Mnu_Annuler")->trigger();
+    QCOMPARE(f.fake.messages.asked.last(), QStringLiteral("Annuler la restauration de la sauvegarde du 01/12/2026 ?"));
+    QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({kBourg}));
+}
+
+QTEST_MAIN(TestSafetyNets)
+#include "tst_safetynets.moc"
