@@ -106,14 +106,14 @@ QString BackupKeeper::keepDay(const QString& appDir, const QString& callsign, QB
         }
     };
     keep(backupFolder(appDir), false);
-    const QString second =
-        m_settings.read(StationSettings::kGlobalSection, kDossierSauvegarde, {}).trimmed();
+    const QString second = m_settings.read(StationSettings::kGlobalSection, kDossierSauvegarde, {}).trimmed();
     if (!second.isEmpty())
         keep(second, true);
     return problems.join(QStringLiteral("\r\n\r\n"));
 }
 
-QString BackupKeeper::keepIn(const QString& folder, bool isSecond, const QString& callsign, QByteArrayView bytes)
+QString BackupKeeper::keepIn(
+    const QString& folder, bool isSecond, const QString& callsign, QByteArrayView bytes)
 {
     const QString path = QDir(folder).filePath(backupFileName(callsign, m_clock.localNow().date()));
     const QString shown = QDir::toNativeSeparators(folder);

@@ -58,8 +58,8 @@ public:
     QString keepDay(const QString& appDir, const QString& callsign, QByteArrayView before);
     // Keeps the log that a restore is about to replace, in the program's folder only; false, with
     // the reason in error, when it could not be kept (the restore must then not happen).
-    bool keepBeforeRestore(const QString& appDir, const QString& callsign, QByteArrayView current,
-        QString* error);
+    bool keepBeforeRestore(
+        const QString& appDir, const QString& callsign, QByteArrayView current, QString* error);
 
 private:
     QString keepIn(const QString& folder, bool isSecond, const QString& callsign, QByteArrayView bytes);

@@ -60,12 +60,12 @@ void BackupsWindow::listBackups()
 {
     const Logbook& logbook = m_context.logbook;
     const QString folder = backupFolder(logbook.appDir());
-    m_ui->Label1->setText(QStringLiteral("Sauvegardes de la station %1, dans le dossier %2. Kerlanic garde les "
-                                         "%3 dernières ; restaurer remplace le carnet, qui est d'abord "
-                                         "gardé en sauvegarde.")
-                              .arg(displayCallsign(logbook.Indicatif_Station()),
-                                  QDir::toNativeSeparators(folder))
-                              .arg(kBackupsKept));
+    m_ui->Label1->setText(
+        QStringLiteral("Sauvegardes de la station %1, dans le dossier %2. Kerlanic garde les "
+                       "%3 dernières ; restaurer remplace le carnet, qui est d'abord "
+                       "gardé en sauvegarde.")
+            .arg(displayCallsign(logbook.Indicatif_Station()), QDir::toNativeSeparators(folder))
+            .arg(kBackupsKept));
     QTreeWidget& list = *m_ui->Liste_Sauvegardes;
     list.clear();
     m_backups.clear();
@@ -76,14 +76,14 @@ void BackupsWindow::listBackups()
         if (summary.unreadable.isEmpty()) {
             item->setText(1, QString::number(summary.lineCount));
             item->setText(2, summary.total);
+            item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         } else {
             // Shown, so the user knows it is there, but never put in the log's place.
             item->setText(1, QStringLiteral("illisible"));
             item->setText(2, summary.unreadable);
             item->setFlags(Qt::NoItemFlags);
         }
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         m_backups << summary;
     }
     list.header()->resizeSections(QHeaderView::ResizeToContents);
@@ -101,14 +101,14 @@ void BackupsWindow::restoreChosen()
     Logbook& logbook = m_context.logbook;
     Messages& messages = m_context.platform.messages;
     const QString date = dateText(chosen.file);
-    if (!messages.ask(QStringLiteral("Remplacer le carnet %1 par la sauvegarde du %2 (%3 lignes, total %4) ?\r\n"
+    const QString lines = chosen.lineCount == 1 ? QStringLiteral("1 ligne")
+                                                : QStringLiteral("%1 lignes").arg(chosen.lineCount);
+    if (!messages.ask(QStringLiteral("Remplacer le carnet %1 par la sauvegarde du %2 (%3, total %4) ?\r\n"
                                      "Le carnet actuel sera d'abord gardé en sauvegarde.")
-                          .arg(QFileInfo(logbook.stationLog().path()).fileName(), date)
-                          .arg(chosen.lineCount)
-                          .arg(chosen.total)))
+                          .arg(QFileInfo(logbook.stationLog().path()).fileName(), date, lines, chosen.total)))
         return;
-    const RewriteResult result =
-        logbook.restore(chosen.file, QStringLiteral("la restauration de la sauvegarde du ") + date);
+    const RewriteResult result
+        = logbook.restore(chosen.file, QStringLiteral("la restauration de la sauvegarde du ") + date);
     if (!result.done) {
         messages.inform(result.reason);
         return;
@@ -119,10 +119,14 @@ void BackupsWindow::restoreChosen()
 
 void BackupsWindow::browseFolder()
 {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Dossier de sauvegarde"), m_ui->Dossier_A->text());
-    if (!folder.isEmpty())
-        m_ui->Dossier_A->setText(QDir::toNativeSeparators(folder));
+    // Opened without waiting for it: the window goes on answering while the user looks around.
+    auto* dialog = new QFileDialog(this, QStringLiteral("Dossier de sauvegarde"), m_ui->Dossier_A->text());
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+        [this](const QString& folder) { m_ui->Dossier_A->setText(QDir::toNativeSeparators(folder)); });
+    dialog->open();
 }
 
 void BackupsWindow::saveFolder()
@@ -132,10 +136,11 @@ void BackupsWindow::saveFolder()
     const QString folder = m_ui->Dossier_A->text().trimmed();
     settings.write(StationSettings::kGlobalSection, kDossierSauvegarde, folder);
     if (!settings.lastWriteKept()) {
-        messages.inform(QStringLiteral("Le dossier de sauvegarde n'a pas pu être enregistré dans les réglages "
-                                       "(écriture impossible dans %1) : il ne servira que jusqu'à la "
-                                       "fermeture de Kerlanic.")
-                            .arg(settings.location()));
+        messages.inform(
+            QStringLiteral("Le dossier de sauvegarde n'a pas pu être enregistré dans les réglages "
+                           "(écriture impossible dans %1) : il ne servira que jusqu'à la "
+                           "fermeture de Kerlanic.")
+                .arg(settings.location()));
         return;
     }
     if (!folder.isEmpty() && !QFileInfo(folder).isDir())

@@ -1,7 +1,7 @@
 #include "model/Logbook.h"
 
-#include "log/Points.h"
 #include "log/FileCalls.h"
+#include "log/Points.h"
 #include "log/SafeFileWriter.h"
 
 #include <QDir>
@@ -85,8 +85,8 @@ RewriteResult Logbook::replay(bool back)
     if (back ? !canUndo() : !canRedo())
         return {false, QStringLiteral("Il n'y a rien à reprendre."), {}};
     m_replaying = true;
-    RewriteResult result =
-        took(rewriteLog(stationLog(), back ? m_history.undoChange() : m_history.redoChange()));
+    RewriteResult result
+        = took(rewriteLog(stationLog(), back ? m_history.undoChange() : m_history.redoChange()));
     m_replaying = false;
     if (result.done) {
         back ? m_history.stepBack() : m_history.stepForward();

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void thirtyKeptPerStation();
     void secondFolder_data();
     void secondFolder();
+    void undoRefusedOverAChangeMadeElsewhere();
 };
 
 namespace {
@@ -34,7 +35,10 @@ struct Bench
         logbook.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
         logbook.keepBackups(fake.clock, fake.settings);
     }
-    QString backup(const char* name) const { return QDir(dir.path()).filePath(QStringLiteral("Sauvegardes/") + name); }
+    QString backup(const char* name) const
+    {
+        return QDir(dir.path()).filePath(QStringLiteral("Sauvegardes/") + name);
+    }
     QStringList backups() const { return QDir(dir.path() + "/Sauvegardes").entryList(QDir::Files); }
     void startLog(const QByteArray& bytes) { TestFiles::write(logbook.stationLog().path(), bytes); }
 
@@ -58,7 +62,8 @@ void TestBackups::oneBackupADayOfTheLogAsItStood()
     QCOMPARE(TestFiles::read(b.backup("F6ABC_CP_2026-12-05.txt")), kBourg + "\n" + kOrleans);
     b.fake.clock.local = b.fake.clock.local.addDays(1);
     QVERIFY(b.logbook.Supprime_Ligne([](QByteArrayView line) { return line == kParis; }).done);
-    QCOMPARE(TestFiles::read(b.backup("F6ABC_CP_2026-12-06.txt")), logOf({kBourg, kOrleans, kOlivet, kParis}));
+    QCOMPARE(
+        TestFiles::read(b.backup("F6ABC_CP_2026-12-06.txt")), logOf({kBourg, kOrleans, kOlivet, kParis}));
     QCOMPARE(b.backups(), (QStringList {"F6ABC_CP_2026-12-05.txt", "F6ABC_CP_2026-12-06.txt"}));
 }
 
@@ -66,7 +71,8 @@ void TestBackups::thirtyKeptPerStation()
 {
     Bench b;
     const auto dayName = [&](int back) {
-        return QStringLiteral("F6ABC_CP_%1.txt").arg(b.fake.clock.local.date().addDays(-back).toString(Qt::ISODate));
+        return QStringLiteral("F6ABC_CP_%1.txt")
+            .arg(b.fake.clock.local.date().addDays(-back).toString(Qt::ISODate));
     };
     QDir(b.dir.path()).mkdir(QStringLiteral("Sauvegardes"));
     // Another station's backup and a copy kept before a restore stand beside thirty days.
@@ -113,6 +119,21 @@ void TestBackups::secondFolder()
             "Le dossier de sauvegarde " + folder
                 + " n'est pas accessible : la sauvegarde du jour n'y est pas copiée. Vos contacts sont "
                   "enregistrés dans le carnet.");
+}
+
+void TestBackups::undoRefusedOverAChangeMadeElsewhere()
+{
+    Bench b;
+    b.startLog(logOf({kOrleans}));
+    QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
+    // Another program put a line where the saved one stood: undoing by position would lose it.
+    b.startLog(logOf({kOrleans, kOlivet}));
+    const RewriteResult undone = b.logbook.undo();
+    QCOMPARE(undone.reason,
+        QStringLiteral("Le carnet a été changé en dehors de Kerlanic depuis : cette étape ne "
+                       "peut plus être reprise."));
+    QCOMPARE(TestFiles::read(b.logbook.stationLog().path()), logOf({kOrleans, kOlivet}));
+    QVERIFY(b.logbook.canUndo());
 }
 
 QTEST_GUILESS_MAIN(TestBackups)

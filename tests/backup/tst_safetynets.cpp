@@ -29,7 +29,8 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
     f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg, kOrleans}));
     f.start();
     QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
-    const QByteArray modified = TestFiles::record("45000", "12/03/06", "F1ABC", '2', "SSB", "14 Mhz", "", "ORLÉANS");
+    const QByteArray modified
+        = TestFiles::record("45000", "12/03/06", "F1ABC", '2', "SSB", "14 Mhz", "", "ORLÉANS");
     QVERIFY(f.logbook.Ajoute_Ligne(kParis).done);
     QVERIFY(f.logbook.Remplace_Ligne(modified, [](QByteArrayView line) { return line == kOrleans; }).done);
     f.main->Liste_Tous();
@@ -38,15 +39,19 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
     f.button("Annule_Saisie")->click();
     QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({modified, kParis}));
 
-    const struct {
+    const struct
+    {
         Qt::Key key;
         const char* question;
         QByteArray log;
         const char* total;
-    } steps[] {{Qt::Key_Z, "Annuler l'effacement du Code Postal 01000 ?", logOf({kBourg, modified, kParis}), "0.0"},
-        {Qt::Key_Z, "Annuler la modification du Code Postal 45000 ?", logOf({kBourg, kOrleans, kParis}), "49512.3"},
+    } steps[] {
+        {Qt::Key_Z, "Annuler l'effacement du Code Postal 01000 ?", logOf({kBourg, modified, kParis}), "0.0"},
+        {Qt::Key_Z, "Annuler la modification du Code Postal 45000 ?", logOf({kBourg, kOrleans, kParis}),
+            "49512.3"},
         {Qt::Key_Z, "Annuler l'enregistrement du Code Postal 75001 ?", logOf({kBourg, kOrleans}), "49512.3"},
-        {Qt::Key_Y, "Rétablir l'enregistrement du Code Postal 75001 ?", logOf({kBourg, kOrleans, kParis}), "49512.3"}};
+        {Qt::Key_Y, "Rétablir l'enregistrement du Code Postal 75001 ?", logOf({kBourg, kOrleans, kParis}),
+            "49512.3"}};
     for (const auto& step : steps) {
         // The keys work while a box of the entry row has the focus, and the row is cleared.
         QTest::keyClicks(f.edit("C_Postal_A"), "45");
@@ -83,15 +88,17 @@ void TestSafetyNets::restoreKeepsTheCurrentLog()
     f.main->findChild<QPushButton*>("Restaurer")->click();
 
     QCOMPARE(f.fake.messages.asked.last(),
-        QStringLiteral("Remplacer le carnet F6ABC_CP.txt par la sauvegarde du 01/12/2026 (2 lignes, total 49512.3) ?\r\n"
-                       "Le carnet actuel sera d'abord gardé en sauvegarde."));
+        QStringLiteral(
+            "Remplacer le carnet F6ABC_CP.txt par la sauvegarde du 01/12/2026 (2 lignes, total 49512.3) ?\r\n"
+            "Le carnet actuel sera d'abord gardé en sauvegarde."));
     QCOMPARE(TestFiles::read(f.logPath("F6ABC")), chosen);
     QCOMPARE(TestFiles::read(folder + "/F6ABC_CP_2026-12-05.txt"), logOf({kBourg}));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("49512.3"));
     QCOMPARE(f.listedLines().size(), 2);
     f.fake.messages.setNextAnswer(true);
     f.main->findChild<QAction*>("Mnu_Annuler")->trigger();
-    QCOMPARE(f.fake.messages.asked.last(), QStringLiteral("Annuler la restauration de la sauvegarde du 01/12/2026 ?"));
+    QCOMPARE(f.fake.messages.asked.last(),
+        QStringLiteral("Annuler la restauration de la sauvegarde du 01/12/2026 ?"));
     QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({kBourg}));
 }
 
