@@ -57,12 +57,14 @@ QList<BackupFile> stationBackups(const QString& folder, const QString& callsign)
                                          .arg(QRegularExpression::escape(callsign)));
     QList<BackupFile> backups;
     const QDir dir(folder);
-    // System too: a dangling link is listed, as a backup that cannot be read.
     const QStringList names = dir.entryList(QDir::Files | QDir::System);
     for (const QString& name : names) {
         const QRegularExpressionMatch match = pattern.match(name);
         const QDate date = QDate::fromString(match.captured(1), kDateForm);
-        if (!match.hasMatch() || !date.isValid())
+        // A dangling link is listed, as a backup that cannot be read; a pipe or a device called
+        // like a backup is not, since reading it could wait for ever.
+        const QFileInfo info(dir.filePath(name));
+        if (!match.hasMatch() || !date.isValid() || !(info.isFile() || (info.isSymLink() && !info.exists())))
             continue;
         const int copy = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
         backups.append({dir.filePath(name), date, copy});

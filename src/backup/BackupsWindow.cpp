@@ -42,6 +42,8 @@ BackupsWindow::BackupsWindow(AppContext context, QWidget* parent)
     connect(m_ui->Parcourir, &QPushButton::clicked, this, &BackupsWindow::browseFolder);
     connect(m_ui->Enregistrer_Dossier, &QPushButton::clicked, this, &BackupsWindow::saveFolder);
     connect(m_ui->Fermer, &QPushButton::clicked, this, &QWidget::close);
+    // Only the backups of the station in use may be put in the place of its log.
+    connect(&m_context.logbook, &Logbook::stationChanged, this, &BackupsWindow::listBackups);
     listBackups();
 
     m_ui->Liste_Sauvegardes->setMinimumWidth(520);

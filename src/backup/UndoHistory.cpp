@@ -66,18 +66,32 @@ QString describe(const QList<QByteArray>& removed, const QList<QByteArray>& adde
 
 void UndoHistory::record(const QList<QByteArray>& before, const QList<QByteArray>& after, const QString& what)
 {
-    // A rewrite that changed no line (a deletion of a line no longer there) is nothing to undo.
-    if (before == after)
-        return;
+    // The lines a rewrite only copied are the very same bytes on both sides: no need to compare
+    // them character by character.
+    const auto same = [](const QByteArray& a, const QByteArray& b) {
+        return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+    };
     Step step;
     const qsizetype shorter = std::min(before.size(), after.size());
-    while (step.at < shorter && before[step.at] == after[step.at])
+    while (step.at < shorter && same(before[step.at], after[step.at]))
         ++step.at;
     while (step.tail < shorter - step.at
-        && before[before.size() - 1 - step.tail] == after[after.size() - 1 - step.tail])
+        && same(before[before.size() - 1 - step.tail], after[after.size() - 1 - step.tail]))
         ++step.tail;
-    step.removed = before.mid(step.at, before.size() - step.at - step.tail);
-    step.added = after.mid(step.at, after.size() - step.at - step.tail);
+    // A rewrite that changed no line (a deletion of a line no longer there) is nothing to undo.
+    if (step.at == before.size() && step.at == after.size())
+        return;
+    // Lines read from the file share its whole buffer: a step keeps copies of its own lines, or
+    // each step would hold a whole log in memory.
+    const auto own = [](const QList<QByteArray>& lines, qsizetype from, qsizetype count) {
+        QList<QByteArray> copies;
+        copies.reserve(count);
+        for (qsizetype i = from; i < from + count; ++i)
+            copies << QByteArray(lines[i].constData(), lines[i].size());
+        return copies;
+    };
+    step.removed = own(before, step.at, before.size() - step.at - step.tail);
+    step.added = own(after, step.at, after.size() - step.at - step.tail);
     step.what = what.isEmpty() ? describe(step.removed, step.added) : what;
     // A new change after an undo takes the place of what was undone.
     m_steps.resize(m_done);
