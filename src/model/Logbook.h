@@ -52,8 +52,9 @@ public:
     // Many lines changed in one rewrite (an import), the same safe way.
     RewriteResult rewriteLines(const LinesChange& change);
 
-    // From now on every rewrite first keeps the day's backup of the log (date from the clock,
-    // second folder from the settings). Without it, as in the tests of other parts, none is kept.
+    // From now on every rewrite also keeps the day's backup of the log as it stood before it
+    // (date from the clock, second folder from the settings). Without it, as in the tests of
+    // other parts, none is kept.
     void keepBackups(const Clock& clock, const SettingsStore& settings);
 
     // The changes of this session to the current station's log, undone and redone in turn. Each
