@@ -6,6 +6,7 @@
 #include "log/Callsign.h"
 #include "log/SafeFileWriter.h"
 #include "model/Logbook.h"
+#include "platform/SystemClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,8 @@ ImportDone applyImport(Logbook& logbook, QList<ImportLine>& lines)
 {
     ImportDone done;
     const RewriteResult rewrite
-        = logbook.rewriteLines([&](QList<QByteArray>& log) { done.result = mergeImport(lines, log); });
+        = logbook.rewriteLines([&](QList<QByteArray>& log) { done.result = mergeImport(lines, log); },
+            QStringLiteral("l'import du fichier ADIF"));
     done.written = rewrite.done;
     done.reason = rewrite.reason;
     return done;
@@ -104,8 +106,14 @@ TerminalAnswer runAdifCommand(const CommandLine& line, const QString& appDir, co
     QLockFile lock(appDirLockPath(appDir));
     if (QString refusal = claimAppDir(lock, appDir); !refusal.isEmpty())
         return failed(refusal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The whole log is rewritten: the day's backup is kept first, as in the window.
+    const SystemClock clock;
+    logbook.keepBackups(clock, settings);
+    QString notKept;
+    QObject::connect(
+        &logbook, &Logbook::backupNotKept, [&](const QString& message) { notKept = message + u'\n'; });
     const ImportDone done = applyImport(logbook, proposal.lines);
     if (!done.written)
         return failed(QStringLiteral("%1\nRien n'est importé.").arg(done.reason));
-    return {0, importSummary(done.result, proposal), {}};
+    return {0, importSummary(done.result, proposal), notKept};
 }

@@ -144,7 +144,7 @@ RewriteResult Logbook::Supprime_Ligne(const LineMatcher& isChosen)
     return took(::Supprime_Ligne(stationLog(), isChosen));
 }
 
-RewriteResult Logbook::rewriteLines(const LinesChange& change)
+RewriteResult Logbook::rewriteLines(const LinesChange& change, const QString& what)
 {
-    return took(::rewriteLines(stationLog(), change));
+    return took(::rewriteLines(stationLog(), change), what);
 }

@@ -49,8 +49,8 @@ public:
     RewriteResult Ajoute_Ligne(const QByteArray& record);
     RewriteResult Remplace_Ligne(const QByteArray& record, const LineMatcher& isChosen);
     RewriteResult Supprime_Ligne(const LineMatcher& isChosen);
-    // Many lines changed in one rewrite (an import), the same safe way.
-    RewriteResult rewriteLines(const LinesChange& change);
+    // Many lines changed in one rewrite (an import), the same safe way; what names it for undo.
+    RewriteResult rewriteLines(const LinesChange& change, const QString& what = {});
 
     // From now on every rewrite also keeps the day's backup of the log as it stood before it
     // (date from the clock, second folder from the settings). Without it, as in the tests of
