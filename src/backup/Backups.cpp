@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -95,33 +96,39 @@ BackupKeeper::BackupKeeper(const Clock& clock, const SettingsStore& settings)
     , m_settings(settings)
 { }
 
-QString BackupKeeper::keepDay(const QString& appDir, const QString& callsign, QByteArrayView before)
+BackupKeeper::Problems BackupKeeper::keepDay(
+    const QString& appDir, const QString& callsign, const std::function<QByteArray()>& readLog)
 {
-    if (before.isEmpty())
-        return {};
-    QStringList problems;
+    // Read once, and only when a folder lacks the day's backup: most rewrites of a day need none.
+    std::optional<QByteArray> before;
+    const auto bytes = [&]() -> QByteArrayView {
+        if (!before)
+            before = readLog();
+        return *before;
+    };
+    Problems problems;
     const auto keep = [&](const QString& folder, bool isSecond) {
-        const QString problem = keepIn(folder, isSecond, callsign, before);
+        const QString problem = keepIn(folder, isSecond, callsign, bytes);
         if (!problem.isEmpty() && !m_told.contains(folder)) {
-            m_told << folder;
-            problems << problem;
+            problems.folders << folder;
+            problems.messages << problem;
         }
     };
     keep(backupFolder(appDir), false);
     const QString second = m_settings.read(StationSettings::kGlobalSection, kDossierSauvegarde, {}).trimmed();
     if (!second.isEmpty())
         keep(second, true);
-    return problems.join(QStringLiteral("\r\n\r\n"));
+    return problems;
 }
 
-QString BackupKeeper::keepIn(
-    const QString& folder, bool isSecond, const QString& callsign, QByteArrayView bytes)
+QString BackupKeeper::keepIn(const QString& folder, bool isSecond, const QString& callsign,
+    const std::function<QByteArrayView()>& bytes)
 {
     const QString path = QDir(folder).filePath(backupFileName(callsign, m_clock.localNow().date()));
     const QString shown = QDir::toNativeSeparators(folder);
     // The day's backup is the log as it stood before the day's first change: later changes of
     // the day, in this session or the next, never replace it.
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) || bytes().isEmpty())
         return {};
     // The program's own folder is made when missing. A second folder never is: a USB key that is
     // not plugged in must not turn into a folder on the computer's own disk.
@@ -134,7 +141,7 @@ QString BackupKeeper::keepIn(
                               "est pas copiée. Vos contacts sont enregistrés dans le carnet.")
             .arg(shown);
     QString error;
-    if (!writeBackup(path, bytes, &error))
+    if (!writeBackup(path, bytes(), &error))
         return QStringLiteral("La sauvegarde du jour n'a pas pu être écrite dans le dossier %1 (%2). Vos "
                               "contacts sont enregistrés dans le carnet.")
             .arg(shown, error);

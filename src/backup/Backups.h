@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class Clock;
 class SettingsStore;
@@ -52,17 +56,26 @@ class BackupKeeper
 public:
     BackupKeeper(const Clock& clock, const SettingsStore& settings);
 
-    // Keeps the log as it stood before a rewrite, when the day has no backup of it yet. An empty
-    // log is never kept: its backup would only push a good one out. Returns what the user must be
-    // told, empty when there is nothing to tell.
-    QString keepDay(const QString& appDir, const QString& callsign, QByteArrayView before);
+    // What could not be kept, folder by folder, and not yet told in this session.
+    struct Problems
+    {
+        QStringList folders;
+        QStringList messages;
+    };
+    // Keeps the log as it stands, before a rewrite, when the day has no backup of it yet; the log
+    // is read (by readLog) only then. An empty log is never kept: its backup would only push a
+    // good one out.
+    Problems keepDay(const QString& appDir, const QString& callsign, const std::function<QByteArray()>& readLog);
+    // The user was told of these folders' problems: not again in this session.
+    void told(const QStringList& folders) { m_told += folders; }
     // Keeps the log that a restore is about to replace, in the program's folder only; false, with
     // the reason in error, when it could not be kept (the restore must then not happen).
     bool keepBeforeRestore(
         const QString& appDir, const QString& callsign, QByteArrayView current, QString* error);
 
 private:
-    QString keepIn(const QString& folder, bool isSecond, const QString& callsign, QByteArrayView bytes);
+    QString keepIn(const QString& folder, bool isSecond, const QString& callsign,
+        const std::function<QByteArrayView()>& bytes);
 
     const Clock& m_clock;
     const SettingsStore& m_settings;

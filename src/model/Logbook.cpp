@@ -65,13 +65,6 @@ RewriteResult Logbook::took(RewriteResult result, const QString& what)
 {
     if (!result.done)
         return result;
-    // The backup holds the bytes as they were read just before the rewrite, so it is the log as
-    // it stood, whatever the rewrite was.
-    if (m_backups) {
-        const QString problem = m_backups->keepDay(m_appDir, m_callsign, result.previousBytes);
-        if (!problem.isEmpty())
-            Q_EMIT backupNotKept(problem);
-    }
     if (!m_replaying) {
         m_history.record(result.previousLines, result.lines, what);
         Q_EMIT historyChanged();
@@ -80,13 +73,36 @@ RewriteResult Logbook::took(RewriteResult result, const QString& what)
     return result;
 }
 
+BackupKeeper::Problems Logbook::keepTheDaysBackup()
+{
+    // Before the rewrite starts, from the log as it stands: a program stopped in the middle of the
+    // day's first change still leaves the day's backup behind.
+    if (!m_backups)
+        return {};
+    return m_backups->keepDay(m_appDir, m_callsign, [this] { return stationLog().readBytes(); });
+}
+
+RewriteResult Logbook::withBackup(const std::function<RewriteResult()>& rewrite, const QString& what)
+{
+    const BackupKeeper::Problems problems = keepTheDaysBackup();
+    RewriteResult result = took(rewrite(), what);
+    // A backup that could not be kept is told once the change is in the log, as the message says;
+    // when the change failed too, its own message is enough, and the backup is tried again next
+    // time.
+    if (result.done && !problems.messages.isEmpty()) {
+        m_backups->told(problems.folders);
+        Q_EMIT backupNotKept(problems.messages.join(QStringLiteral("\r\n\r\n")));
+    }
+    return result;
+}
+
 RewriteResult Logbook::replay(bool back)
 {
     if (back ? !canUndo() : !canRedo())
         return {false, QStringLiteral("Il n'y a rien à reprendre."), {}};
     m_replaying = true;
-    RewriteResult result
-        = took(rewriteLog(stationLog(), back ? m_history.undoChange() : m_history.redoChange()));
+    RewriteResult result = withBackup(
+        [&] { return rewriteLog(stationLog(), back ? m_history.undoChange() : m_history.redoChange()); });
     m_replaying = false;
     if (result.done) {
         back ? m_history.stepBack() : m_history.stepForward();
@@ -131,20 +147,20 @@ RewriteResult Logbook::restore(const BackupFile& backup, const QString& what)
 
 RewriteResult Logbook::Ajoute_Ligne(const QByteArray& record)
 {
-    return took(::Ajoute_Ligne(stationLog(), record));
+    return withBackup([&] { return ::Ajoute_Ligne(stationLog(), record); });
 }
 
 RewriteResult Logbook::Remplace_Ligne(const QByteArray& record, const LineMatcher& isChosen)
 {
-    return took(::Remplace_Ligne(stationLog(), record, isChosen));
+    return withBackup([&] { return ::Remplace_Ligne(stationLog(), record, isChosen); });
 }
 
 RewriteResult Logbook::Supprime_Ligne(const LineMatcher& isChosen)
 {
-    return took(::Supprime_Ligne(stationLog(), isChosen));
+    return withBackup([&] { return ::Supprime_Ligne(stationLog(), isChosen); });
 }
 
 RewriteResult Logbook::rewriteLines(const LinesChange& change, const QString& what)
 {
-    return took(::rewriteLines(stationLog(), change), what);
+    return withBackup([&] { return ::rewriteLines(stationLog(), change); }, what);
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The open log and the state the whole program shares about it: the station in use, the log's
@@ -93,10 +94,14 @@ Q_SIGNALS:
 private:
     void takeLines(QList<QByteArray> lines);
     void updateTotal();
-    // Where every rewrite of the log lands: the day's backup of the log as it stood, the step of
-    // the history, then the lines and the total.
+    // Where every rewrite of the log lands: the step of the history, then the lines and the
+    // total. (The day's backup is taken before the rewrite starts.)
     RewriteResult took(RewriteResult result, const QString& what = {});
     RewriteResult replay(bool back);
+    // The day's backup of the log, when the day has none yet.
+    BackupKeeper::Problems keepTheDaysBackup();
+    // A rewrite preceded by the day's backup.
+    RewriteResult withBackup(const std::function<RewriteResult()>& rewrite, const QString& what = {});
 
     QString m_appDir;
     QString m_callsign = kDefaultCallsign;

@@ -52,8 +52,14 @@ void TestBackups::oneBackupADayOfTheLogAsItStood()
     // An empty log is not worth a backup.
     QVERIFY(b.logbook.Ajoute_Ligne(kBourg).done);
     QCOMPARE(b.backups(), QStringList {});
-    // Kept byte for byte, LF line ends included; the day's later changes leave it alone.
+    // Kept byte for byte, LF line ends included, before the rewrite: a first change that fails
+    // (no room for the scratch file) leaves it behind all the same. The day's later changes leave
+    // it alone.
     b.startLog(kBourg + "\n" + kOrleans);
+    QVERIFY(QDir(b.dir.path()).mkdir("Temporaire.txt"));
+    QVERIFY(!b.logbook.Ajoute_Ligne(kParis).done);
+    QCOMPARE(b.backups(), QStringList {"F6ABC_CP_2026-12-05.txt"});
+    QVERIFY(QDir(b.dir.path()).rmdir("Temporaire.txt"));
     QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
     QVERIFY(b.logbook.Ajoute_Ligne(kOlivet).done);
     QCOMPARE(TestFiles::read(b.backup("F6ABC_CP_2026-12-05.txt")), kBourg + "\n" + kOrleans);
