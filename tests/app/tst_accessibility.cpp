@@ -80,11 +80,8 @@ void TestAccessibility::statusShowsMarkupAsTyped()
     f.setStation("F6ABC", "45000");
     f.writeLog("F6ABC",
         TestFiles::logOf({record("45000", "12/03/06", "<B>F1ABC", '4', "SSB", "14 Mhz", "", "<I>ORLEANS")}));
-    f.start();
-    f.main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
-    QTest::keyClicks(f.edit("C_Postal_A"), "45000");
-    QTest::keyClick(f.edit("C_Postal_A"), Qt::Key_Return);
+    f.startActive();
+    f.typeAndEnter("C_Postal_A", "45000");
 
     for (const auto& [name, text] : {std::pair {"Status_A", "C.P. deja contacté avec <B>F1ABC le 12/03/06"},
              std::pair {"I_Station", "F6ABC"}, std::pair {"C_Station", "45000"}}) {

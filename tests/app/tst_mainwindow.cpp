@@ -58,8 +58,7 @@ void TestMainWindow::startUpOnEmptySettings()
     MainWindow& main = f.start();
 
     QCOMPARE(main.windowTitle(), QStringLiteral("  Kerlanic    Revision  1.1.0"));
-    const auto label = [&](const char* name) { return main.findChild<QLabel*>(name)->text(); };
-    QCOMPARE(label("I_Station") + u' ' + label("C_Station"), QStringLiteral("FXXXX XXXX"));
+    QCOMPARE(f.label("I_Station") + u' ' + f.label("C_Station"), QStringLiteral("FXXXX XXXX"));
     QCOMPARE(f.combo("Bande_A")->currentText() + u' ' + f.combo("Mode_A")->currentText(),
         QStringLiteral("1.8 Mhz SSB"));
     QCOMPARE((QList<int> {f.combo("Bande_A")->count(), f.combo("Mode_A")->count()}), (QList<int> {17, 4}));
@@ -96,8 +95,6 @@ void TestMainWindow::storedStation_data()
     QTest::newRow("portable call kept with its _") << "FXXXX_P" << "0" << "0" << "FXXXX_P" << "1.8 Mhz" << "SSB";
     // A setting that could not name a file is never used as one.
     QTest::newRow("path") << "../../etc/passwd" << "0" << "0" << "FXXXX" << "1.8 Mhz" << "SSB";
-    QTest::newRow("slash") << "F6ABC/P" << "0" << "0" << "FXXXX" << "1.8 Mhz" << "SSB";
-    QTest::newRow("small letters") << "f6abc" << "0" << "0" << "FXXXX" << "1.8 Mhz" << "SSB";
     QTest::newRow("13 characters") << "F1ABCDEFGHIJK" << "0" << "0" << "FXXXX" << "1.8 Mhz" << "SSB";
     QTest::newRow("empty") << "" << "0" << "0" << "FXXXX" << "1.8 Mhz" << "SSB";
 }
@@ -112,9 +109,9 @@ void TestMainWindow::storedStation()
     f.setStation(stored, "45000");
     f.fake.settings.write(StationSettings::stationSection(stored), StationSettings::kBandeUtilisee, band);
     f.fake.settings.write(StationSettings::stationSection(stored), StationSettings::kModeUtilise, mode);
-    MainWindow& main = f.start();
+    f.start();
     QCOMPARE(f.logbook.stationLog().path(), f.logPath(used));
-    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), used); // shown as stored, "_" kept
+    QCOMPARE(f.label("I_Station"), used); // shown as stored, "_" kept
     QTEST(f.combo("Bande_A")->currentText(), "bandShown");
     QTEST(f.combo("Mode_A")->currentText(), "modeShown");
     // The station's log is missing: an empty log, said nowhere; first installation said only.

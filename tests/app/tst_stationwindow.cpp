@@ -44,7 +44,6 @@ struct StationFixture : MainFixture
         }
         validate();
     }
-    QString label(const char* name) const { return main->findChild<QLabel*>(QLatin1String(name))->text(); }
     QStringList files() const
     {
         return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);

@@ -27,8 +27,7 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
     MainFixture f;
     f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
     f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg, kOrleans}));
-    f.start();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    f.startActive();
     const QByteArray modified
         = TestFiles::record("45000", "12/03/06", "F1ABC", '2', "SSB", "14 Mhz", "", "ORLÉANS");
     QVERIFY(f.logbook.Ajoute_Ligne(kParis).done);

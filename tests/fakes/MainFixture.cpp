@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -48,6 +49,34 @@ MainWindow& MainFixture::start()
     return *main;
 }
 
+void MainFixture::startActive()
+{
+    start();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+}
+
+QWidget* MainFixture::control(const char* name) const
+{
+    return main->findChild<QWidget*>(QLatin1String(name));
+}
+
+void MainFixture::type(const char* name, const QString& text)
+{
+    QTest::keyClicks(control(name), text);
+}
+
+void MainFixture::enter(const char* name)
+{
+    QTest::keyClick(control(name), Qt::Key_Return);
+}
+
+void MainFixture::typeAndEnter(const char* name, const QString& text)
+{
+    type(name, text);
+    enter(name);
+}
+
 QLineEdit* MainFixture::edit(const char* name) const
 {
     return main->findChild<QLineEdit*>(QLatin1String(name));
@@ -61,6 +90,11 @@ QComboBox* MainFixture::combo(const char* name) const
 QPushButton* MainFixture::button(const char* name) const
 {
     return main->findChild<QPushButton*>(QLatin1String(name));
+}
+
+QString MainFixture::label(const char* name) const
+{
+    return main->findChild<QLabel*>(QLatin1String(name))->text();
 }
 
 QListView* MainFixture::listing() const

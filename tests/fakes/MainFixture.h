@@ -26,10 +26,19 @@ struct MainFixture
     QString logPath(const QString& callsign) const;
     // Creates the main window and runs its start-up sequence.
     MainWindow& start();
+    // Starts it, then gives it the keyboard, as the user's click on it would.
+    void startActive();
+
+    // A user at the keyboard on a named control of the main window or of a window it opened.
+    QWidget* control(const char* name) const;
+    void type(const char* name, const QString& text);
+    void enter(const char* name);
+    void typeAndEnter(const char* name, const QString& text);
 
     QLineEdit* edit(const char* name) const;
     QComboBox* combo(const char* name) const;
     QPushButton* button(const char* name) const;
+    QString label(const char* name) const;
     QListView* listing() const;
     QStringList listedLines() const;
     // A user's click on the listed line of a record.

@@ -108,7 +108,6 @@ void TestLogRecord::charactersOutsideWindows1252AreRefused_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("C1 control where the euro sign stands") << QString(QChar(0x80));
-    QTest::newRow("Polish L") << QString::fromUtf8("ŁÓDŹ");
     QTest::newRow("emoji") << QString::fromUtf8("F6ABC \xF0\x9F\x93\xBB");
     // A surrogate left alone at the end of a pasted text is refused, never dropped in silence.
     QTest::newRow("lone high surrogate at the end") << QStringLiteral("ORLEANS") + QChar(0xD83D);
@@ -127,9 +126,6 @@ void TestLogRecord::splitsLines_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QList<QByteArray>>("lines");
     QTest::newRow("empty file") << QByteArray() << QList<QByteArray> {};
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QList<QByteArray> {"a", "b"};
-    QTest::newRow("LF") << QByteArray("a\nb\n") << QList<QByteArray> {"a", "b"};
-    QTest::newRow("cr-only line ends") << QByteArray("a\rb\r") << QList<QByteArray> {"a", "b"};
     QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd\r")
                                      << QList<QByteArray> {"a", "b", "c", "d"};
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QList<QByteArray> {"a", "b"};

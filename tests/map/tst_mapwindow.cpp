@@ -123,9 +123,7 @@ private Q_SLOTS:
 
         f.writeLog("F6ABC", TestFiles::read(KERLANIC_MAP_DATA "/F6ABC_CP.txt"));
         f.button("Affiche_Un")->click();
-        auto* number = f.main->findChild<QLineEdit*>("Num_Dep");
-        QTest::keyClicks(number, "45");
-        QTest::keyClick(number, Qt::Key_Return);
+        f.typeAndEnter("Num_Dep", "45");
         const QStringList typed = f.listedLines();
         f.main->Liste_Tous();
         QTest::mouseClick(view, Qt::LeftButton, {}, centreOf(*view, "45"));

@@ -21,12 +21,8 @@ struct TownFixture : MainFixture
     {
         setStation("F6ABC", "75001");
         writeLog("F6ABC", {});
-        start();
-        main->activateWindow();
-        if (!QTest::qWaitForWindowActive(main.get()))
-            return false;
-        QTest::keyClicks(edit("C_Postal_A"), code);
-        QTest::keyClick(edit("C_Postal_A"), Qt::Key_Return);
+        startActive();
+        typeAndEnter("C_Postal_A", code);
         fake.messages.shown.clear(); // "Le Code Postal ... n'a pas été contacté"
         return town()->completer() && QTest::qWaitFor([this] { return list()->isVisible(); });
     }

@@ -210,10 +210,8 @@ void TestReportWindows::departementPrompt()
     QVERIFY(prompt);
     QCOMPARE(prompt->pos(), centredOn1600x1200(prompt));
     auto* box = prompt->findChild<QLineEdit*>("Num_Dep");
-    for (const QString& text : typed) {
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    for (const QString& text : typed)
+        f->typeAndEnter("Num_Dep", text);
     QCOMPARE(f->fake.messages.shown, messages);
     if (caption.isEmpty()) {
         QVERIFY(prompt->isVisible());
