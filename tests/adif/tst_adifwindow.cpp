@@ -45,8 +45,7 @@ class TestAdifWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        f.setStation("F6ABC", "45000");
-        f.writeLog("F6ABC", data("log.txt"));
+        f.setStation("F6ABC", "45000", data("log.txt"));
         f.start();
         f.main->findChild<AdifMenu*>()->setFileChooser([this](bool, const QString&) { return chosenFile; });
         f.fake.messages.shown.clear();

@@ -30,8 +30,7 @@ private Q_SLOTS:
 void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
 {
     MainFixture f;
-    f.setStation("F6ABC", "45000");
-    f.writeLog("F6ABC", TestFiles::logOf({SampleLog::kOrleans}));
+    f.setStation("F6ABC", "45000", TestFiles::logOf({SampleLog::kOrleans}));
     QVERIFY(installShippedFiles(f.dir.path()).isEmpty());
     f.fake.settings.write("Setup ", "Adresse DFCF", "http://127.0.0.1:9");
     MainWindow& main = f.start();
@@ -77,8 +76,7 @@ void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
 void TestAccessibility::statusShowsMarkupAsTyped()
 {
     MainFixture f;
-    f.setStation("F6ABC", "45000");
-    f.writeLog("F6ABC",
+    f.setStation("F6ABC", "45000",
         TestFiles::logOf({record("45000", "12/03/06", "<B>F1ABC", '4', "SSB", "14 Mhz", "", "<I>ORLEANS")}));
     f.startActive();
     f.typeAndEnter("C_Postal_A", "45000");

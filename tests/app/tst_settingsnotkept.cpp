@@ -46,8 +46,7 @@ void TestSettingsNotKept::realStoreSaysWhenAWriteIsLost()
 void TestSettingsNotKept::bandAndModeSayItOnce()
 {
     MainFixture f;
-    f.setStation("F6ABC", "45000");
-    f.writeLog("F6ABC", TestFiles::logOf({SampleLog::kOrleans}));
+    f.setStation("F6ABC", "45000", TestFiles::logOf({SampleLog::kOrleans}));
     f.start();
     f.fake.settings.failWrites = true;
     f.fake.settings.writes.clear();

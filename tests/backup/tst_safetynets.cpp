@@ -25,8 +25,7 @@ private Q_SLOTS:
 void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
 {
     MainFixture f;
-    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
-    f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg, kOrleans}));
+    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"), logOf({kBourg, kOrleans}));
     f.startActive();
     const QByteArray modified
         = TestFiles::record("45000", "12/03/06", "F1ABC", '2', "SSB", "14 Mhz", "", "ORLÉANS");
@@ -65,8 +64,7 @@ void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
 void TestSafetyNets::restoreKeepsTheCurrentLog()
 {
     MainFixture f;
-    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"));
-    f.writeLog(QStringLiteral("F6ABC"), logOf({kBourg}));
+    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"), logOf({kBourg}));
     const QString folder = QDir(f.dir.path()).filePath(QStringLiteral("Sauvegardes"));
     QDir().mkpath(folder);
     // Restored byte for byte, its LF line end and its last line without one included.

@@ -26,9 +26,8 @@ struct DvfFixture : MainFixture
 {
     DvfFixture()
     {
-        setStation("F6ABC_P", "45000");
         TestFiles::write(townListPath(), Cp1252::encode(QString(kTownList)).value_or(""));
-        writeLog("F6ABC_P",
+        setStation("F6ABC_P", "45000",
             TestFiles::logOf({record("01000", "12/03/06", "F5ABC", '4', "SSB", "14 Mhz", "", ""),
                 record("13001", "12/03/06", "F5XYZ", '2', "SSB", "14 Mhz", "", ""),
                 record("13002", "14/03/06", "F5XYZ", '4', "SSB", "14 Mhz", "", ""),
@@ -107,13 +106,10 @@ private Q_SLOTS:
         QCOMPARE(
             f.fake.printer.lines.value(0), QString("                F6ABC_P  Villes contactées au 31/12/26"));
 
-        // The log changes while the window is open: choosing it again only brings it forward.
+        // Closed, it is built again from the files. (Chosen while open, it is only brought forward,
+        // as every secondary window is: the report windows' tests check that.)
         f.writeLog(
             "F6ABC_P", TestFiles::logOf({record("56100", "12/03/06", "F5ABC", '4', "SSB", "", "", "")}));
-        f.choose("Mnu_Diplome");
-        QCOMPARE(f.window("DVF"), dvf.data());
-        QCOMPARE(f.items("DVF", "Liste_DVF"), results);
-        // Closed, it is built again from the files.
         dvf->close();
         QTRY_VERIFY(!dvf);
         f.choose("Mnu_Diplome");

@@ -30,6 +30,12 @@ void MainFixture::setStation(const QString& callsign, const QString& postalCode)
         StationSettings::stationSection(callsign) + u'\x1f' + StationSettings::kCPStation, postalCode);
 }
 
+void MainFixture::setStation(const QString& callsign, const QString& postalCode, const QByteArray& log)
+{
+    setStation(callsign, postalCode);
+    writeLog(callsign, log);
+}
+
 QString MainFixture::logPath(const QString& callsign) const
 {
     return QDir(dir.path()).filePath(StationLog::fileName(callsign));

@@ -21,6 +21,8 @@ struct MainFixture
 
     // Settings of an already set-up station.
     void setStation(const QString& callsign, const QString& postalCode);
+    // The same, with the station's log.
+    void setStation(const QString& callsign, const QString& postalCode, const QByteArray& log);
     // Writes the log of a station (stored callsign) into the program folder.
     void writeLog(const QString& callsign, const QByteArray& contents);
     QString logPath(const QString& callsign) const;

@@ -19,8 +19,7 @@ struct TownFixture : MainFixture
     // communes of the code drop down.
     bool enterNewPostalCode(const QString& code)
     {
-        setStation("F6ABC", "75001");
-        writeLog("F6ABC", {});
+        setStation("F6ABC", "75001", QByteArray());
         startActive();
         typeAndEnter("C_Postal_A", code);
         fake.messages.shown.clear(); // "Le Code Postal ... n'a pas été contacté"

@@ -86,7 +86,6 @@ private Q_SLOTS:
         QVERIFY(saving.saved);
         QCOMPARE(saving.message, "Le log a été enregistré sous le nom : " + fileName);
         QCOMPARE(TestFiles::read(path(fileName)), TestFiles::read(dataFile("CP_" + tag + ".txt")));
-        QVERIFY(!QFileInfo::exists(path("Temporaire.txt")));
 
         FakePrinter printer;
         printer.setFontName("Times New Roman");
@@ -173,7 +172,6 @@ private Q_SLOTS:
             QVERIFY(message.endsWith(").\r\n\r\nRien n'a été imprimé."));
             QVERIFY(printer.events.isEmpty());
         }
-        QVERIFY(!QFileInfo(path("Temporaire.txt")).isFile());
     }
 
     void windowLines()
