@@ -50,8 +50,8 @@ void TestHostileFiles::everyWindowOnEach_data()
     QTest::newRow("folder in place of the log")
         << Log::Folder << QByteArray() << QStringList {unread.arg("Is a directory")} << 0;
     QTest::newRow("log that links to itself")
-        << Log::LinkLoop << QByteArray()
-        << QStringList {unread.arg("Too many levels of symbolic links")} << 0;
+        << Log::LinkLoop << QByteArray() << QStringList {unread.arg("Too many levels of symbolic links")}
+        << 0;
 }
 
 void TestHostileFiles::everyWindowOnEach()

@@ -62,27 +62,6 @@ void MainFixture::startActive()
     QVERIFY(QTest::qWaitForWindowActive(main.get()));
 }
 
-QWidget* MainFixture::control(const char* name) const
-{
-    return main->findChild<QWidget*>(QLatin1String(name));
-}
-
-void MainFixture::type(const char* name, const QString& text)
-{
-    QTest::keyClicks(control(name), text);
-}
-
-void MainFixture::enter(const char* name)
-{
-    QTest::keyClick(control(name), Qt::Key_Return);
-}
-
-void MainFixture::typeAndEnter(const char* name, const QString& text)
-{
-    type(name, text);
-    enter(name);
-}
-
 QLineEdit* MainFixture::edit(const char* name) const
 {
     return main->findChild<QLineEdit*>(QLatin1String(name));

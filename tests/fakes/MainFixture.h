@@ -5,6 +5,7 @@
 #include "model/Logbook.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -32,10 +33,14 @@ struct MainFixture
     void startActive();
 
     // A user at the keyboard on a named control of the main window or of a window it opened.
-    QWidget* control(const char* name) const;
-    void type(const char* name, const QString& text);
-    void enter(const char* name);
-    void typeAndEnter(const char* name, const QString& text);
+    QWidget* control(const char* name) const { return main->findChild<QWidget*>(QLatin1String(name)); }
+    void type(const char* name, const QString& text) { QTest::keyClicks(control(name), text); }
+    void enter(const char* name) { QTest::keyClick(control(name), Qt::Key_Return); }
+    void typeAndEnter(const char* name, const QString& text)
+    {
+        type(name, text);
+        enter(name);
+    }
 
     QLineEdit* edit(const char* name) const;
     QComboBox* combo(const char* name) const;
