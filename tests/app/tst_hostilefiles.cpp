@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>

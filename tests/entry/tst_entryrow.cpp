@@ -5,16 +5,12 @@
 #include "postal/TownSuggestions.h"
 #include "reports/Listing.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
