@@ -23,14 +23,6 @@ QString sentence(QString reason)
     return reason;
 }
 
-RewriteResult rewrite(const StationLog& log, const std::function<void(QList<QByteArray>&)>& change)
-{
-    return rewriteLog(log, [&](QList<QByteArray>& lines) {
-        change(lines);
-        return QString();
-    });
-}
-
 qsizetype findChosen(const QList<QByteArray>& lines, const LineMatcher& isChosen)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -46,11 +38,10 @@ RewriteResult rewriteLog(const StationLog& log, const LineChange& change)
 {
     // A log that exists but cannot be read must not be replaced by what little was read.
     QString readError;
-    QByteArray before = log.readBytes(&readError);
+    QList<QByteArray> previous = log.readLines(&readError);
     if (!readError.isEmpty())
         return {false, sentence(readError), {}};
 
-    QList<QByteArray> previous = splitLogLines(before);
     QList<QByteArray> lines = previous;
     if (const QString refusal = change(lines); !refusal.isEmpty())
         return {false, refusal, {}};
@@ -69,7 +60,7 @@ RewriteResult rewriteLog(const StationLog& log, const LineChange& change)
 
     SafeFileWriter writer(log.path(), QDir(log.appDir()).filePath(StationLog::scratchFileName()));
     if (writer.open() && writer.write(contents) && writer.commit())
-        return {true, {}, std::move(lines), std::move(previous), std::move(before)};
+        return {true, {}, std::move(lines), std::move(previous)};
     return {false, sentence(writer.errorString()), {}};
 }
 
@@ -86,13 +77,13 @@ qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
 
 RewriteResult Ajoute_Ligne(const StationLog& log, const QByteArray& record)
 {
-    return rewrite(
+    return rewriteLines(
         log, [&](QList<QByteArray>& lines) { lines.insert(insertionIndex(lines, record), record); });
 }
 
 RewriteResult Remplace_Ligne(const StationLog& log, const QByteArray& record, const LineMatcher& isChosen)
 {
-    return rewrite(log, [&](QList<QByteArray>& lines) {
+    return rewriteLines(log, [&](QList<QByteArray>& lines) {
         const qsizetype chosen = findChosen(lines, isChosen);
         if (chosen >= 0
             && fieldBytes(lines[chosen], LogField::CodePostal) == fieldBytes(record, LogField::CodePostal)) {
@@ -107,7 +98,7 @@ RewriteResult Remplace_Ligne(const StationLog& log, const QByteArray& record, co
 
 RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen)
 {
-    return rewrite(log, [&](QList<QByteArray>& lines) {
+    return rewriteLines(log, [&](QList<QByteArray>& lines) {
         const qsizetype chosen = findChosen(lines, isChosen);
         if (chosen >= 0)
             lines.removeAt(chosen);
@@ -116,5 +107,8 @@ RewriteResult Supprime_Ligne(const StationLog& log, const LineMatcher& isChosen)
 
 RewriteResult rewriteLines(const StationLog& log, const LinesChange& change)
 {
-    return rewrite(log, change);
+    return rewriteLog(log, [&](QList<QByteArray>& lines) {
+        change(lines);
+        return QString();
+    });
 }

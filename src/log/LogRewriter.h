@@ -26,10 +26,8 @@ struct RewriteResult
     // The log as it now stands, when done: what the listing and the total are drawn from, so the
     // file is not read again right after it was written.
     QList<QByteArray> lines;
-    // The log as it stood before, when done: its lines, and its bytes exactly as they were read
-    // (what a backup of that state keeps).
+    // The log as it stood before, when done (what an undo puts back).
     QList<QByteArray> previousLines {};
-    QByteArray previousBytes {};
 };
 
 // Picks out one line of the log: the line the user chose in a listing.

@@ -142,7 +142,7 @@ RewriteResult Logbook::restore(const BackupFile& backup, const QString& what)
                            .arg(error));
     if (!writeFileSafely(log.path(), QDir(m_appDir).filePath(StationLog::scratchFileName()), bytes, &error))
         return refused(QStringLiteral("Le carnet n'a pas été remplacé (%1).").arg(error));
-    return took({true, {}, splitLogLines(bytes), splitLogLines(current), current}, what);
+    return took({true, {}, splitLogLines(bytes), splitLogLines(current)}, what);
 }
 
 RewriteResult Logbook::Ajoute_Ligne(const QByteArray& record)
