@@ -55,18 +55,18 @@ QString numberedLine(QLatin1String lead, qint64 number, QByteArrayView record, c
     return line;
 }
 
-// Numbers the selected records from 1 and hands each to visit with its points text. The points
-// come from one scoring pass over the selected records only, so the 25 places of a département
-// go to its first 25 selected records.
+// Numbers the selected records from 1 and hands each to visit with its points, in tenths (0 for
+// the non-confirmed listing, which shows none). The points come from one scoring pass over the
+// selected records only, so the 25 places of a département go to its first 25 selected records.
 void forEachSelected(Selection selection, const QList<QByteArray>& log,
-    const std::function<void(qint64, const QByteArray&, const QString&)>& visit)
+    const std::function<void(qint64, const QByteArray&, qint64)>& visit)
 {
     ScoringPass pass;
     qint64 number = 1;
     for (const QByteArray& line : log) {
         if (!isSelected(selection, line))
             continue;
-        visit(number++, line, selection == Selection::NonConfirme ? QString() : pass.Points_CP(line));
+        visit(number++, line, selection == Selection::NonConfirme ? 0 : pass.nextTenths(line));
     }
 }
 
@@ -144,14 +144,11 @@ WindowListing::WindowListing(Selection selection, const QList<QByteArray>& log, 
     , m_total(total)
 {
     // The same selection and the same scoring pass as the reports, without the texts.
-    ScoringPass pass;
-    for (const QByteArray& line : log) {
-        if (!isSelected(selection, line))
-            continue;
-        m_records << line;
+    forEachSelected(selection, log, [this](qint64, const QByteArray& record, qint64 tenths) {
+        m_records << record;
         if (withPoints())
-            m_tenths << pass.nextTenths(line);
-    }
+            m_tenths << tenths;
+    });
 }
 
 qsizetype WindowListing::size() const
@@ -193,16 +190,6 @@ qsizetype WindowListing::longestLine() const
         longest = std::max(longest, length);
     }
     return longest;
-}
-
-QStringList windowLines(Selection selection, const QList<QByteArray>& log, const QString& total)
-{
-    const WindowListing listing(selection, log, total);
-    QStringList lines;
-    lines.reserve(listing.size());
-    for (qsizetype row = 0; row < listing.size(); ++row)
-        lines << listing.line(row);
-    return lines;
 }
 
 QString windowHeader(Selection selection)
@@ -260,8 +247,8 @@ QStringList reportFileLines(
 {
     QStringList lines {QString(20, QLatin1Char(' ')) + callsign + titleText(report, false) + reportDate(date),
         QString(), fileHeader(report), QString()};
-    forEachSelected(selectionOf(report), log, [&](qint64 number, const QByteArray& record, const QString& p) {
-        lines << reportRecordLine(number, record, filePointsColumn(report, p));
+    forEachSelected(selectionOf(report), log, [&](qint64 number, const QByteArray& record, qint64 tenths) {
+        lines << reportRecordLine(number, record, filePointsColumn(report, formatPoints(tenths)));
     });
     lines << QString() << totalLine(total) << QString() << kCreditLine;
     return lines;
@@ -272,8 +259,8 @@ QStringList printedReportLines(
 {
     QStringList lines {QString(23, QLatin1Char(' ')) + callsign + titleText(report, true) + reportDate(date),
         QString(), kPrintedHeader, QString()};
-    forEachSelected(selectionOf(report), log, [&](qint64 number, const QByteArray& record, const QString& p) {
-        lines << reportRecordLine(number, record, printedPointsColumn(p));
+    forEachSelected(selectionOf(report), log, [&](qint64 number, const QByteArray& record, qint64 tenths) {
+        lines << reportRecordLine(number, record, printedPointsColumn(formatPoints(tenths)));
     });
     lines << QString()
           << QString(33, QLatin1Char(' ')) + kTotalWords + total.rightJustified(10, QLatin1Char(' '))

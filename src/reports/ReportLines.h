@@ -68,9 +68,6 @@ private:
     QString m_total;
 };
 
-// All the lines of the listing at once.
-QStringList windowLines(Selection selection, const QList<QByteArray>& log, const QString& total);
-
 // The column headers of the listing windows.
 QString windowHeader(Selection selection);
 

@@ -35,6 +35,16 @@ QStringList linesOf(const QString& file)
 
 const QDate kToday(2026, 12, 5);
 
+// Every line of a listing window.
+QStringList allWindowLines(Selection selection, const QList<QByteArray>& log, const QString& total)
+{
+    const WindowListing listing(selection, log, total);
+    QStringList lines;
+    for (qsizetype row = 0; row < listing.size(); ++row)
+        lines << listing.line(row);
+    return lines;
+}
+
 // A line dated 01/01/06 of the given postal code and QSL status.
 QByteArray line(const char* code, char status, const char* dfcf = "")
 {
@@ -180,13 +190,13 @@ private Q_SLOTS:
         // keeps the columns.
         const Log log {"83000 06/06/09 F5ZZZ        2"};
         const QString total = "                                  Total des points : 1.0";
-        QCOMPARE(::windowLines(Selection::Contacte, log, "1.0"),
+        QCOMPARE(allWindowLines(Selection::Contacte, log, "1.0"),
             (QStringList {" 1       83000 06/06/09 F5ZZZ" + QString(38, ' ') + "0.0   ", "", total}));
-        QCOMPARE(::windowLines(Selection::NonConfirme, log, "1.0"),
+        QCOMPARE(allWindowLines(Selection::NonConfirme, log, "1.0"),
             QStringList {" 1       83000 06/06/09 F5ZZZ" + QString(33, ' ')});
         // An empty log keeps the empty line and the total line of the windows with points.
-        QCOMPARE(::windowLines(Selection::Confirme, {}, "1.0"), (QStringList {"", total}));
-        QVERIFY(::windowLines(Selection::NonConfirme, {}, "1.0").isEmpty());
+        QCOMPARE(allWindowLines(Selection::Confirme, {}, "1.0"), (QStringList {"", total}));
+        QVERIFY(allWindowLines(Selection::NonConfirme, {}, "1.0").isEmpty());
     }
 
     void summary_data()
