@@ -3,6 +3,7 @@
 #include "app/StationLists.h"
 #include "log/LogRecord.h"
 #include "log/QslStatus.h"
+#include "reports/ReportLines.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -229,7 +230,7 @@ QString logDateOf(QStringView adifDate)
 
 bool isContactLine(QByteArrayView line)
 {
-    return !QslStatus::of(line).isHeld() || !fieldBytes(line, LogField::DateQso).trimmed().isEmpty();
+    return !QslStatus::of(line).isHeld() || hasContactDate(line);
 }
 
 AdifRecord adifRecordOf(QByteArrayView line)
