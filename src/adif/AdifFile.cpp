@@ -72,11 +72,11 @@ public:
         if (pos < m_bytes.size() && m_bytes[pos] != '<') {
             // Free text opens the header; the fields start after <EOH>.
             const qsizetype end
-                = QByteArrayView(m_bytes).sliced(pos).toByteArray().toLower().indexOf("<eoh>");
+                = QLatin1String(m_bytes).indexOf(QLatin1String("<eoh>"), pos, Qt::CaseInsensitive);
             if (end < 0)
                 return failed(QStringLiteral("Le fichier commence par du texte sans balise <EOH> qui le "
                                              "termine : ce n'est pas un fichier ADIF lisible."));
-            pos += end + 5;
+            pos = end + 5;
             sawHeader = true;
         }
         AdifRecord current;
