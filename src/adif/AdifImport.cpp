@@ -224,11 +224,6 @@ QString callOf(QByteArrayView line)
     return QString::fromLatin1(fieldBytes(line, LogField::Indicatif)).trimmed().toUpper();
 }
 
-QString plural(int count, const QString& one, const QString& many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(count > 1 ? many : one);
-}
-
 } // namespace
 
 bool isFrenchRecord(const AdifRecord& record)

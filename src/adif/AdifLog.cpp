@@ -142,11 +142,6 @@ Region regionOf(QStringView code)
     return {dpt, QStringLiteral("227")};
 }
 
-QString plural(int count, const QString& one, const QString& many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(count > 1 ? many : one);
-}
-
 } // namespace
 
 QString adifBandOf(QStringView bandLabel)
@@ -293,6 +288,11 @@ AdifExport exportLog(const QList<QByteArray>& lines, AdifFormat format, const Ad
     done.exported = int(records.size());
     done.bytes = format == AdifFormat::Adx ? writeAdx(records, header) : writeAdi(records, header);
     return done;
+}
+
+QString plural(int count, const QString& one, const QString& many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count > 1 ? many : one);
 }
 
 QString exportSummary(const AdifExport& done, const QString& fileName)

@@ -54,5 +54,7 @@ struct AdifExport
     int held = 0;
 };
 AdifExport exportLog(const QList<QByteArray>& lines, AdifFormat format, const AdifHeader& header);
+// The count and its word in agreement with it: "1 contact", "2 contacts" (0 takes the singular).
+QString plural(int count, const QString& one, const QString& many);
 // What the user is told once the file is written.
 QString exportSummary(const AdifExport& done, const QString& fileName);
