@@ -326,7 +326,8 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
             line.reason = QStringLiteral("code postal « %1 » invalide").arg(code);
             continue;
         }
-        if (!line.record.toLine()) {
+        const std::optional<QByteArray> stored = line.record.toLine();
+        if (!stored) {
             line.outcome = ImportOutcome::Refused;
             line.reason = QStringLiteral("un champ ne tient pas dans sa colonne du carnet");
             continue;
@@ -345,8 +346,7 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
         }
         line.outcome = ImportOutcome::AlreadyContacted;
         const QString call = line.record[LogField::Indicatif].trimmed().toUpper();
-        const bool confirmed
-            = QslStatus(line.record[LogField::Etat_QSL].toLatin1().append(char(0)).at(0)).isConfirmed();
+        const bool confirmed = QslStatus::of(*stored).isConfirmed();
         for (const qsizetype i : *known) {
             if (confirmed && !QslStatus::of(log[i]).isConfirmed() && callOf(log[i]) == call) {
                 line.outcome = ImportOutcome::Confirmation;
