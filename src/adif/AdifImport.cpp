@@ -22,20 +22,11 @@ QString padded(const QString& text, LogField field)
     return text.leftJustified(logColumn(field).width, u' ', true);
 }
 
-// The station's home prefix: F4ABC/P and F/ON4ABC are read from the part that names the country.
-QString homeCall(const QString& call)
-{
-    const QStringList parts = call.trimmed().toUpper().split(u'/', Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return {};
-    // A short part before a full callsign is the country the station works from (F/ON4ABC);
-    // otherwise the first part is the callsign itself (F4ABC/P, F4ABC/MM).
-    return parts[0];
-}
-
 bool hasFrenchPrefix(const QString& call)
 {
-    const QString home = homeCall(call);
+    // The first part names the country: the callsign itself (F4ABC/P, F4ABC/MM), or the country
+    // a foreign station works from (F/ON4ABC).
+    const QString home = call.trimmed().toUpper().section(u'/', 0, 0, QString::SectionSkipEmpty);
     if (home.startsWith(u'F'))
         return true;
     static const QStringList prefixes {"TM", "TK", "TH", "TP", "TQ", "TV", "HW", "HX", "HY"};
