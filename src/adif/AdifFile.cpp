@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace {
 
@@ -16,12 +17,16 @@ constexpr int kProgressEvery = 500;
 const QString kProgramId = QStringLiteral("Kerlanic");
 const QString kAdifVersion = QStringLiteral("3.1.4");
 
-bool isUtf8(const QByteArray& bytes)
+// The text of bytes that are valid UTF-8, a byte order mark kept as its character, as
+// QString::fromUtf8() gives it; nothing for any other bytes.
+std::optional<QString> utf8Text(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     // The decoding runs when its result is taken.
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 qsizetype lineAt(const QByteArray& bytes, qsizetype offset)
@@ -61,7 +66,7 @@ public:
     AdiReader(const QByteArray& bytes, const AdifProgress& progress)
         : m_bytes(bytes)
         , m_progress(progress)
-        , m_utf8(isUtf8(bytes))
+        , m_utf8(utf8Text(bytes).has_value())
     { }
 
     AdifReadResult read()
@@ -154,7 +159,8 @@ private:
 AdifReadResult readAdx(const QByteArray& bytes, const AdifProgress& progress)
 {
     // ADX is UTF-8 by definition; a file saved in Windows-1252 all the same is read as such.
-    QString text = isUtf8(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
+    std::optional<QString> utf8 = utf8Text(bytes);
+    QString text = utf8 ? std::move(*utf8) : Cp1252::decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     QXmlStreamReader xml(text);
