@@ -8,8 +8,6 @@ target_sources(kerlanic_core PRIVATE
 )
 target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AdifTerminal.cpp
-)
-target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AdifImportWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AdifImportWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/AdifMenu.cpp
