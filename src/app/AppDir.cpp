@@ -41,13 +41,15 @@ QStringList installShippedFiles(const QString& dir)
     const QDir shipped(QStringLiteral(":/shipped"));
     const QStringList names = shipped.entryList(QDir::Files, QDir::Name);
     for (const QString& name : names) {
+        // An empty file where the shipped one has contents is what a first start cut short leaves:
+        // it is written again. Anything else there is kept, and the shipped copy is not even read.
+        const QFileInfo existing(target.filePath(name));
+        const bool leftEmpty = existing.isFile() && existing.size() == 0;
+        if ((existing.exists() || existing.isSymLink()) && !leftEmpty)
+            continue;
         QFile source(shipped.filePath(name));
         const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
-        // An empty file where the shipped one has contents is what a first start cut short leaves:
-        // it is written again. Anything else there is kept.
-        const QFileInfo existing(target.filePath(name));
-        const bool leftEmpty = existing.isFile() && existing.size() == 0 && !bytes.isEmpty();
-        if ((existing.exists() || existing.isSymLink()) && !leftEmpty)
+        if (leftEmpty && bytes.isEmpty())
             continue;
         if (!writeFileSafely(target.filePath(name), target.filePath(StationLog::scratchFileName()), bytes))
             failed << name;
