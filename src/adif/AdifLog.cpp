@@ -6,7 +6,6 @@
 #include "reports/ReportLines.h"
 
 #include <QDate>
-#include <QFileInfo>
 
 #include <array>
 

@@ -2,7 +2,6 @@
 
 #include "adif/AdifOperations.h"
 #include "app/Version.h"
-#include "log/Callsign.h"
 #include "model/Logbook.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
