@@ -185,9 +185,10 @@ void AdifImportWindow::saveSummary()
                 + QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
-    QString text = m_summary;
-    const QByteArray bytes
-        = Cp1252::encode(text.replace(u'\n', QStringLiteral("\r\n"))).value_or(m_summary.toUtf8());
+    // Windows-1252 like the program's other text files; UTF-8 when a name in it has no place
+    // there. CR LF either way.
+    const QString text = QString(m_summary).replace(u'\n', QStringLiteral("\r\n"));
+    const QByteArray bytes = Cp1252::encode(text).value_or(text.toUtf8());
     QString why;
     if (!writeUserFile(path, bytes, &why))
         m_context.platform.messages.inform(QStringLiteral("Le résumé n'a pas pu être enregistré dans %1 : %2")
