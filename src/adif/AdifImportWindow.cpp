@@ -150,14 +150,9 @@ void AdifImportWindow::takeSearchResult()
     const QModelIndex result = m_ui->Resultats_CP->currentIndex();
     if (row < 0 || !result.isValid() || m_proposal.lines[row].own)
         return;
-    QString code = m_search->postalCode(result.row());
     // The search lists Corsica as La Poste writes it (20000); the log writes its département in
     // front (2A000).
-    const QString departement
-        = m_search->data(m_search->index(result.row(), PostalSearchModel::DepartementColumn)).toString();
-    if (departement.startsWith(QStringLiteral("2A")) || departement.startsWith(QStringLiteral("2B")))
-        code = departement.left(2) + code.mid(2);
-    m_ui->Liste_Import->item(row, PostalCode)->setText(code);
+    m_ui->Liste_Import->item(row, PostalCode)->setText(m_search->logPostalCode(result.row()));
 }
 
 void AdifImportWindow::import()

@@ -21,6 +21,13 @@ QString PostalSearchModel::postalCode(int row) const
     return m_base.entry(m_rows[std::size_t(row)]).postalCode;
 }
 
+QString PostalSearchModel::logPostalCode(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return QString();
+    return m_base.logPostalCode(m_base.entry(m_rows[std::size_t(row)]));
+}
+
 QString PostalSearchModel::commune(int row) const
 {
     if (row < 0 || row >= rowCount())

@@ -21,6 +21,8 @@ public:
     void setSearchText(const QString& text);
 
     QString postalCode(int row) const;
+    // The code as the log writes it (Corsica as 2A000, 2B200).
+    QString logPostalCode(int row) const;
     QString commune(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
