@@ -39,7 +39,6 @@ MapWindow::MapWindow(AppContext context, QWidget* parent)
     connect(m_ui->map, &MapView::departementChosen, this, &MapWindow::departementChosen);
     connect(m_ui->printButton, &QPushButton::clicked, this, &MapWindow::printMap);
     connect(m_ui->saveButton, &QPushButton::clicked, this, &MapWindow::askWhereToSave);
-    connect(&m_context.logbook, &Logbook::logChanged, this, &MapWindow::count);
 
     // The town list does not change while the program runs; the log is read as the window opens.
     DvfSources towns = readTownList(m_context.logbook.appDir());
@@ -50,6 +49,9 @@ MapWindow::MapWindow(AppContext context, QWidget* parent)
         towns.problems.prepend(readError);
     m_problems = towns.problems.join(QStringLiteral("\r\n"));
     count(lines);
+    // Followed only from here: the read above, when it finds the log changed, would otherwise
+    // have it counted twice.
+    connect(&m_context.logbook, &Logbook::logChanged, this, &MapWindow::count);
 }
 
 MapWindow::~MapWindow() = default;
