@@ -21,19 +21,6 @@ QByteArray listPostalCode(const QByteArray& line)
     return line.mid(4, 5);
 }
 
-// Only both marks confirm a town for this award.
-bool isConfirmed(QByteArrayView record)
-{
-    return QslStatus::of(record).hasBothMarks();
-}
-
-// A status-"0" line only holds a postal code ("Nouveau Canton"): it is not a contact, and the
-// contact made later with that code stands after it in the log.
-bool isHeld(QByteArrayView record)
-{
-    return QslStatus::of(record).isHeld();
-}
-
 // The postal code of a log record, when the record is long enough to hold one.
 std::optional<QByteArray> recordPostalCode(const QByteArray& record)
 {
@@ -58,10 +45,14 @@ QList<TakenTown> takenTowns(const QList<QByteArray>& townList, const QList<QByte
     QHash<QByteArray, bool> firstContact;
     firstContact.reserve(log.size());
     for (const QByteArray& record : log) {
-        if (isHeld(record))
+        // A status-"0" line only holds a postal code ("Nouveau Canton"): it is not a contact, and
+        // the contact made later with that code stands after it in the log. Only both marks
+        // confirm a town for this award.
+        const QslStatus qsl = QslStatus::of(record);
+        if (qsl.isHeld())
             continue;
         if (const auto code = recordPostalCode(record); code && !firstContact.contains(*code))
-            firstContact.insert(*code, isConfirmed(record));
+            firstContact.insert(*code, qsl.hasBothMarks());
     }
 
     QList<TakenTown> taken;
