@@ -57,15 +57,20 @@ QString MapView::hoverTextAt(const QPointF& point) const
     return hoverText(*departement, shape->name);
 }
 
+void MapView::showTip(const QPointF& point, const QPoint& globalPoint)
+{
+    const QString text = hoverTextAt(point);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(globalPoint, text, this);
+}
+
 bool MapView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = hoverTextAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
+        showTip(help->pos(), help->globalPos());
         return true;
     }
     return QWidget::event(event);
@@ -84,13 +89,8 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
         m_picture.hovered = code;
         setCursor(code.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
         // A tip already shown follows the mouse from one département to the next.
-        if (QToolTip::isVisible()) {
-            const QString text = hoverTextAt(event->position());
-            if (text.isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(event->globalPosition().toPoint(), text, this);
-        }
+        if (QToolTip::isVisible())
+            showTip(event->position(), event->globalPosition().toPoint());
         update();
     }
 }

@@ -36,5 +36,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Shows what hovering tells at a point of the widget, or hides the tip over the sea.
+    void showTip(const QPointF& point, const QPoint& globalPoint);
+
     MapPicture m_picture;
 };
