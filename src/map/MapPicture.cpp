@@ -67,15 +67,21 @@ void fillShape(QPainter& painter, const QPainterPath& path, const Fill& fill, do
     painter.fillPath(path, hatch);
 }
 
-// The outlines are thin whatever the scale; the hovered one stands out. only: the codes to draw,
-// all when null.
+// The outlines are thin whatever the scale.
+QPen outlinePen(double unit)
+{
+    QPen outline(QColor(0x40, 0x40, 0x40), std::max(0.5, unit / 20));
+    outline.setCosmetic(true);
+    return outline;
+}
+
+// The hovered outline stands out. only: the codes to draw, all when null.
 void drawShapes(QPainter& painter, const QTransform& toArea, const MapShapes& shapes,
     const MapPicture& picture, double u, const QStringList* only)
 {
     painter.save();
     painter.setTransform(toArea, true);
-    QPen outline(QColor(0x40, 0x40, 0x40), std::max(0.5, u / 20));
-    outline.setCosmetic(true);
+    const QPen outline = outlinePen(u);
     const QPainterPath* hovered = nullptr;
     for (const MapShape& shape : shapes.shapes) {
         if (only && !only->contains(shape.code))
@@ -162,8 +168,7 @@ void drawMap(QPainter& painter, const QRectF& area, const MapShapes& shapes, con
     font.setBold(false);
     painter.setFont(font);
 
-    QPen outline(QColor(0x40, 0x40, 0x40), std::max(0.5, u / 20));
-    outline.setCosmetic(true);
+    const QPen outline = outlinePen(u);
     drawShapes(painter, layout.toArea, shapes, picture, u, nullptr);
 
     // Paris and its three neighbours again, large enough to see and to point at.
