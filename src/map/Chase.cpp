@@ -20,13 +20,6 @@ QString codeOf(int index)
     return QString::number(index < kCorsicaFirst ? index + 1 : index).rightJustified(2, QLatin1Char('0'));
 }
 
-int scoringOf(int index)
-{
-    if (index == kCorsicaFirst || index == kCorsicaFirst + 1)
-        return kCorsicaScoring;
-    return index < kCorsicaFirst ? index + 1 : index;
-}
-
 bool isCorsica(QStringView code)
 {
     return code == QLatin1String("2A") || code == QLatin1String("2B");
@@ -96,7 +89,8 @@ Chase chaseOf(const QList<QByteArray>& log, const QList<QByteArray>& townList)
 
     for (int i = 0; i < kMapDepartements; ++i) {
         DepartementChase& departement = chase.departements[i];
-        const auto scoring = static_cast<std::size_t>(scoringOf(i));
+        // Its code read as a record's: Corsica's two count the places of the old 20.
+        const auto scoring = static_cast<std::size_t>(scoringDepartement(departement.code.toLatin1()));
         departement.placesLeft = kPlacesPerDepartement - pass.placesTaken(int(scoring));
         if (departement.confirmed > 0) {
             ++chase.confirmedDepartements;
