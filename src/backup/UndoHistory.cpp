@@ -147,8 +147,7 @@ QString changedDepartement(const QList<QByteArray>& before, const QList<QByteArr
     const QList<QByteArray> records = changed.gone + changed.come;
     QString dpt;
     for (const QByteArray& record : records) {
-        const QString own
-            = Cp1252::decode(QByteArrayView(record).first(std::min<qsizetype>(2, record.size())));
+        const QString own = Cp1252::decode(record.left(2));
         if (!dpt.isEmpty() && own != dpt)
             return {};
         dpt = own;
