@@ -1,9 +1,14 @@
 #pragma once
 
-// What both benchmark programs need of the machine: the peak memory of the process so far, the
-// heap in use, and flushing a file to disk.
+// What both benchmark programs need: the best time of several runs, the peak memory of the
+// process so far, the heap in use, and flushing a file to disk.
 
+#include <QElapsedTimer>
 #include <QFile>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -16,6 +21,26 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+
+// The best of several times: what the machine allows shows in the run that no other program
+// slowed down, for the floors and the operations alike.
+inline double best(const std::vector<double>& times)
+{
+    return *std::min_element(times.begin(), times.end());
+}
+
+// The best time of several runs, in milliseconds.
+inline double bestMs(const std::function<void()>& operation, int runs = 7)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        operation();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return best(times);
+}
 
 inline long peakKilobytes()
 {

@@ -15,7 +15,6 @@
 #include "postal/PostalBase.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -80,20 +79,6 @@ QList<QByteArray> realisticLog(int lines)
     return log;
 }
 
-// The best of three runs: the one no other program slowed down.
-template <typename F> double timedMs(F&& operation)
-{
-    double best = 0;
-    for (int run = 0; run < 3; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        operation();
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        best = run == 0 ? ms : std::min(best, ms);
-    }
-    return best;
-}
-
 void report(const char* what, double ms, double targetMs)
 {
     std::printf(
@@ -112,18 +97,18 @@ int main(int argc, char* argv[])
 
     AdifReadResult read;
     ImportProposal proposal;
-    const double readMs = timedMs([&] { read = readAdif(file); });
-    const double proposeMs = timedMs([&] { proposal = proposeImport(read.records, PostalBase::shipped()); });
+    const double readMs = bestMs([&] { read = readAdif(file); }, 3);
+    const double proposeMs = bestMs([&] { proposal = proposeImport(read.records, PostalBase::shipped()); }, 3);
     ImportResult result;
-    const double mergeMs = timedMs([&] {
+    const double mergeMs = bestMs([&] {
         QList<QByteArray> merged = log;
         result = mergeImport(proposal.lines, merged);
-    });
+    }, 3);
     ImportResult intoEmpty;
-    const double mergeEmptyMs = timedMs([&] {
+    const double mergeEmptyMs = bestMs([&] {
         QList<QByteArray> merged;
         intoEmpty = mergeImport(proposal.lines, merged);
-    });
+    }, 3);
     std::printf("Fichier ADI : %d enregistrements, %.1f Mo ; %lld contacts français, %d à compléter ; "
                 "dans le carnet : %d déjà contactés, %d confirmés ; dans un carnet vide : %d ajoutés\n",
         records, double(file.size()) / 1e6, static_cast<long long>(proposal.lines.size()), result.toComplete,
@@ -135,9 +120,9 @@ int main(int argc, char* argv[])
     report("import : fusion dans un carnet vide", mergeEmptyMs, 500);
 
     AdifExport done;
-    const double exportAdiMs = timedMs([&] { done = exportLog(log, AdifFormat::Adi, {}); });
+    const double exportAdiMs = bestMs([&] { done = exportLog(log, AdifFormat::Adi, {}); }, 3);
     report("export ADI d'un carnet de 40 000 lignes", exportAdiMs, 500);
-    const double exportAdxMs = timedMs([&] { done = exportLog(log, AdifFormat::Adx, {}); });
+    const double exportAdxMs = bestMs([&] { done = exportLog(log, AdifFormat::Adx, {}); }, 3);
     report("export ADX d'un carnet de 40 000 lignes", exportAdxMs, 500);
     std::printf("%-52s %9ld kB\n", "mémoire (pic)", peakKilobytes());
     return 0;

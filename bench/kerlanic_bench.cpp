@@ -99,26 +99,6 @@ QByteArray realisticLog(int records)
     return contents;
 }
 
-// The best of several times: what the machine allows shows in the run that no other program
-// slowed down, for the floors and the operations alike.
-double best(const std::vector<double>& times)
-{
-    return *std::min_element(times.begin(), times.end());
-}
-
-// The best time of several runs, in milliseconds.
-double bestMs(const std::function<void()>& operation, int runs = 7)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        operation();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best(times);
-}
-
 volatile qsizetype g_sink = 0; // keeps the floors' work from being optimised away
 
 double readFloor(const QString& path)
