@@ -12,8 +12,8 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #include <unistd.h>

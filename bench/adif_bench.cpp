@@ -98,17 +98,22 @@ int main(int argc, char* argv[])
     AdifReadResult read;
     ImportProposal proposal;
     const double readMs = bestMs([&] { read = readAdif(file); }, 3);
-    const double proposeMs = bestMs([&] { proposal = proposeImport(read.records, PostalBase::shipped()); }, 3);
+    const double proposeMs
+        = bestMs([&] { proposal = proposeImport(read.records, PostalBase::shipped()); }, 3);
     ImportResult result;
-    const double mergeMs = bestMs([&] {
-        QList<QByteArray> merged = log;
-        result = mergeImport(proposal.lines, merged);
-    }, 3);
+    const double mergeMs = bestMs(
+        [&] {
+            QList<QByteArray> merged = log;
+            result = mergeImport(proposal.lines, merged);
+        },
+        3);
     ImportResult intoEmpty;
-    const double mergeEmptyMs = bestMs([&] {
-        QList<QByteArray> merged;
-        intoEmpty = mergeImport(proposal.lines, merged);
-    }, 3);
+    const double mergeEmptyMs = bestMs(
+        [&] {
+            QList<QByteArray> merged;
+            intoEmpty = mergeImport(proposal.lines, merged);
+        },
+        3);
     std::printf("Fichier ADI : %d enregistrements, %.1f Mo ; %lld contacts français, %d à compléter ; "
                 "dans le carnet : %d déjà contactés, %d confirmés ; dans un carnet vide : %d ajoutés\n",
         records, double(file.size()) / 1e6, static_cast<long long>(proposal.lines.size()), result.toComplete,

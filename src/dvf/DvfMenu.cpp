@@ -19,20 +19,14 @@ DvfMenu::DvfMenu(AppContext context, QWidget* parent)
 
 void DvfMenu::showResults()
 {
-    const bool opening = !m_results;
-    DvfWindow* window = showSecondary(m_results, [&] { return new DvfWindow(m_context, m_parent); });
-    // Said once the window stands on screen, so the user sees what stays empty and why.
-    if (opening && !window->problems().isEmpty())
-        m_context.platform.messages.inform(window->problems());
+    showSecondaryAndProblems(
+        m_results, m_context.platform.messages, [&] { return new DvfWindow(m_context, m_parent); });
 }
 
 void DvfMenu::showTowns()
 {
-    const bool opening = !m_towns;
-    TownsWindow* window = showSecondary(m_towns,
+    showSecondaryAndProblems(m_towns, m_context.platform.messages,
         [&] { return new TownsWindow(m_context.logbook.appDir(), m_context.platform.screen, m_parent); });
-    if (opening && !window->problems().isEmpty())
-        m_context.platform.messages.inform(window->problems());
 }
 
 void DvfMenu::printResults()

@@ -13,13 +13,9 @@ MapMenu::MapMenu(AppContext context, QWidget* parent)
 
 void MapMenu::showMap()
 {
-    const bool opening = !m_map;
-    MapWindow* window = showSecondary(m_map, [this] {
+    showSecondaryAndProblems(m_map, m_context.platform.messages, [this] {
         auto* map = new MapWindow(m_context, m_parent);
         connect(map, &MapWindow::departementChosen, this, &MapMenu::departementChosen);
         return map;
     });
-    // Said once the window stands on screen, so the user sees what stays empty and why.
-    if (opening && !window->problems().isEmpty())
-        m_context.platform.messages.inform(window->problems());
 }

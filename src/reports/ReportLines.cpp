@@ -2,8 +2,8 @@
 
 #include "log/Cp1252.h"
 #include "log/LogRecord.h"
-#include "log/QslStatus.h"
 #include "log/Points.h"
+#include "log/QslStatus.h"
 
 #include <functional>
 
@@ -185,8 +185,8 @@ qsizetype WindowListing::longestLine() const
             // "##0.0" right-aligned in 8, then three blanks.
             points = std::max<qsizetype>(8, digits(m_tenths[i] / 10) + 2) + 3;
         }
-        const qsizetype length = 1 + std::max<qsizetype>(5, digits(i + 1)) + 3 + 28 + 15 + 2 + 5 + 3
-            + points + fieldBytes(m_records[i], LogField::Commune).size();
+        const qsizetype length = 1 + std::max<qsizetype>(5, digits(i + 1)) + 3 + 28 + 15 + 2 + 5 + 3 + points
+            + fieldBytes(m_records[i], LogField::Commune).size();
         longest = std::max(longest, length);
     }
     return longest;

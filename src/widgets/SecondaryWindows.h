@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -29,5 +31,18 @@ template <typename W, typename Make> W* showSecondary(QPointer<W>& slot, Make&& 
     window->show();
     window->raise();
     window->activateWindow();
+    return window;
+}
+
+// The same for a window that may open without all it needs (a missing file): what it lacks,
+// its problems(), is said once the window stands on screen, so the user sees what stays empty
+// and why. Brought to the front again, it says nothing more.
+template <typename W, typename Make>
+W* showSecondaryAndProblems(QPointer<W>& slot, Messages& messages, Make&& make)
+{
+    const bool opening = !slot;
+    W* window = showSecondary(slot, std::forward<Make>(make));
+    if (opening && !window->problems().isEmpty())
+        messages.inform(window->problems());
     return window;
 }
