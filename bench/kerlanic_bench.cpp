@@ -15,7 +15,10 @@
 
 #include "BenchTools.h"
 #include "MainFixture.h"
+#include "app/AppDir.h"
+#include "app/Application.h"
 #include "app/StationLists.h"
+#include "app/StationSettings.h"
 #include "entry/ChosenLine.h"
 #include "entry/LookUp.h"
 #include "log/LogRecord.h"
@@ -23,6 +26,7 @@
 #include "log/Points.h"
 #include "log/StationLog.h"
 #include "platform/QtPrinter.h"
+#include "platform/QtSettingsStore.h"
 #include "postal/PostalBase.h"
 #include "reports/Listing.h"
 #include "reports/ReportFiles.h"
@@ -37,8 +41,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -56,9 +62,8 @@ QByteArray realisticLog(int records)
     const PostalBase& base = PostalBase::shipped();
     const QStringList callsigns {"F6ABC", "F5XYZ/P", "TK5AA", "FR4QT", "ON4ABC", "F1ABCDEFGHIJ", "DL1AB"};
     QByteArray contents;
-    const auto append = [&](const LogRecord& record) {
-        contents += record.toLine().value_or(QByteArray()) + "\r\n";
-    };
+    const auto append
+        = [&](const LogRecord& record) { contents += record.toLine().value_or(QByteArray()) + "\r\n"; };
     // DFCF reference records open the log: their postal code 00000 sorts first.
     for (int i = 0; i < records / 100; ++i) {
         LogRecord record;
@@ -133,47 +138,80 @@ double writeFloor(const QString& folder, const QByteArray& bytes)
     return ms;
 }
 
-// Start-up is what the user waits for: from starting the program to its window's first expose.
-// Each start is a process of its own, this same program run as "--start bare" (a QMainWindow,
-// the floor), "--start text" (the same with a line edit) or "--start kerlanic <folder>" (the main
-// window on the log of that folder).
-int startAndShow(const QString& what, const QString& folder)
+// Start-up is what the user waits for: from starting the program to its window's first expose,
+// painted. Each start is a process of its own, this same program run as "--start bare" (a
+// QMainWindow, the floor), "--start text" (the same with a line edit) or "--start kerlanic
+// <folder>" (Kerlanic's own start on that folder, as the program runs it: icon, translations,
+// settings, lock, shipped files, then the main window on the station's log).
+int startAndShow(QApplication& app, const QString& what, const QString& folder)
 {
-    std::unique_ptr<MainFixture> fixture;
-    std::unique_ptr<QMainWindow> bare;
-    QWidget* window = nullptr;
+    // Told once the expose that made the main window visible has been handled, that is painted.
+    struct ShownReporter : QObject
+    {
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (event->type() != QEvent::Expose || !window || !window->isExposed())
+                return false;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (qobject_cast<QMainWindow*>(top) && top->windowHandle() == window) {
+                    QCoreApplication::instance()->removeEventFilter(this);
+                    QTimer::singleShot(0, [] {
+                        std::printf("shown\n");
+                        std::fflush(stdout);
+                        QCoreApplication::quit();
+                    });
+                }
+            }
+            return false;
+        }
+    } reporter;
+    app.installEventFilter(&reporter);
+
     if (what == "kerlanic") {
-        // Copying the log into the fixture's folder costs a few milliseconds of the hundreds a
-        // start takes.
-        fixture = std::make_unique<MainFixture>();
-        QFile::copy(QDir(folder).filePath("F6ABC_CP.txt"), fixture->logPath("F6ABC"));
-        fixture->setStation("F6ABC", "45000");
-        window = &fixture->start();
-    } else {
-        bare = std::make_unique<QMainWindow>();
-        if (what == "text")
-            bare->setCentralWidget(new QLineEdit(QStringLiteral("Kerlanic")));
-        window = bare.get();
+        nameProgramAndChooseAppDir();
+        return runKerlanicIn(app, folder);
     }
-    window->show();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed()))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    std::printf("shown\n");
-    return 0;
+    QMainWindow window;
+    if (what == "text")
+        window.setCentralWidget(new QLineEdit(QStringLiteral("Kerlanic")));
+    window.show();
+    return app.exec();
 }
 
 double startUpMs(const QString& what, const QString& folder)
 {
+    // Kerlanic's settings, naming the station, live in the folder, away from the user's.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!folder.isEmpty()) {
+        const QString home = QDir(folder).filePath(QStringLiteral("home"));
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+        QtSettingsStore settings(home + QStringLiteral("/.config/Kerlanic/C_Postal.conf"));
+        settings.write(StationSettings::kGlobalSection, StationSettings::kIndicatifStation, "F6ABC");
+        settings.write(StationSettings::stationSection("F6ABC"), StationSettings::kCPStation, "45000");
+    }
     std::vector<double> times;
-    for (int i = 0; i < 7; ++i) {
+    // The first start on a folder also writes the shipped files: one more start than is kept.
+    for (int i = 0; i < 8; ++i) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         QElapsedTimer timer;
         timer.start();
         process.start(QCoreApplication::applicationFilePath(), {"--start", what, folder});
         while (!process.canReadLine() && process.waitForReadyRead(10000)) { }
+        if (!process.canReadLine()) {
+            // A question the program asked would wait for ever: say so rather than time it.
+            process.kill();
+            std::fprintf(
+                stderr, "kerlanic_bench: the start \"%s\" never showed its window\n", qPrintable(what));
+            std::exit(1);
+        }
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         process.waitForFinished();
     }
+    times.erase(times.begin());
     return best(times);
 }
 
@@ -216,10 +254,10 @@ struct Floors
 int main(int argc, char* argv[])
 {
     // Only the table is printed: the offscreen platform's notes would drown it.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { });
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     if (argc > 2 && QByteArrayView(argv[1]) == "--start")
-        return startAndShow(argv[2], argc > 3 ? argv[3] : "");
+        return startAndShow(app, argv[2], argc > 3 ? argv[3] : "");
 
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)
@@ -296,9 +334,12 @@ int main(int argc, char* argv[])
             pdf->setOutputFormat(QPrinter::PdfFormat);
             pdf->setOutputFileName(QDir(dir.path()).filePath("rapport.pdf"));
             QtPrinter printer(std::move(pdf), [](QPrinter&) { return true; });
-            time([&] {
-                printReport(Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
-            }, 1);
+            time(
+                [&] {
+                    printReport(
+                        Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
+                },
+                1);
         }
 
         // The road of one contact: saved, modified, then cancelled, each rewrite timed on its own.
@@ -309,7 +350,8 @@ int main(int argc, char* argv[])
             add.push_back(bestMs([&] { Ajoute_Ligne(log, contact); }, 1));
             replace.push_back(
                 bestMs([&] { Remplace_Ligne(log, modified, chosenLineMatcher(listingLine(contact))); }, 1));
-            remove.push_back(bestMs([&] { Supprime_Ligne(log, chosenLineMatcher(listingLine(modified))); }, 1));
+            remove.push_back(
+                bestMs([&] { Supprime_Ligne(log, chosenLineMatcher(listingLine(modified))); }, 1));
         }
         for (const std::vector<double>& times : {add, replace, remove})
             (row++)->ms[records] = best(times);
@@ -340,10 +382,12 @@ int main(int argc, char* argv[])
             QPushButton* all = fixture.main->findChild<QPushButton*>("Affiche_All");
             if (!all)
                 return 1;
-            time([&] {
-                all->click();
-                QCoreApplication::processEvents();
-            }, 3);
+            time(
+                [&] {
+                    all->click();
+                    QCoreApplication::processEvents();
+                },
+                3);
 
             // The map: opened from its menu, counted and drawn; then counted and drawn again on
             // what a save announces.

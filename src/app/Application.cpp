@@ -16,7 +16,11 @@
 
 int runKerlanic(QApplication& app)
 {
-    const QString appDir = nameProgramAndChooseAppDir();
+    return runKerlanicIn(app, nameProgramAndChooseAppDir());
+}
+
+int runKerlanicIn(QApplication& app, const QString& appDir)
+{
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
