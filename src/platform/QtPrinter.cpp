@@ -20,18 +20,25 @@ QStringList familiesFor(const QString& name)
 } // namespace
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, std::function<bool(QPrinter&)> askUser)
-    : m_printer(printer ? std::move(printer) : std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : m_printer(std::move(printer))
     , m_askUser(std::move(askUser))
 {
-    // The name of the job in the printer queue, and of the PDF file the dialog offers.
-    if (m_printer->docName().isEmpty())
-        m_printer->setDocName(QStringLiteral("Kerlanic"));
     if (!m_askUser) {
         m_askUser = [](QPrinter& p) {
             QPrintDialog dialog(&p, QApplication::activeWindow());
             return dialog.exec() == QDialog::Accepted;
         };
     }
+}
+
+QPrinter& QtPrinter::qprinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The name of the job in the printer queue, and of the PDF file the dialog offers.
+    if (m_printer->docName().isEmpty())
+        m_printer->setDocName(QStringLiteral("Kerlanic"));
+    return *m_printer;
 }
 
 QtPrinter::~QtPrinter()
@@ -42,7 +49,7 @@ QtPrinter::~QtPrinter()
 
 bool QtPrinter::showPrintDialog()
 {
-    return m_askUser(*m_printer);
+    return m_askUser(qprinter());
 }
 
 QFont QtPrinter::currentFont() const
@@ -66,13 +73,13 @@ void QtPrinter::printLine(const QString& line)
     // a large log prints tens of thousands of lines.
     const LineFont wanted {m_fontName, m_fontSize, m_bold};
     if (!m_lineFont || m_lineFont->settings != wanted) {
-        const QFont font(currentFont(), m_printer.get());
-        const QFontMetricsF metrics(font, m_printer.get());
+        const QFont font(currentFont(), &qprinter());
+        const QFontMetricsF metrics(font, &qprinter());
         m_lineFont = PreparedFont {wanted, metrics.height(), metrics.ascent(), metrics.lineSpacing()};
         m_painter.setFont(font);
     }
     if (m_y > 0 && m_y + m_lineFont->height > m_pageHeight) {
-        if (!m_printer->newPage()) {
+        if (!qprinter().newPage()) {
             m_failed = true;
             return;
         }
@@ -84,12 +91,12 @@ void QtPrinter::printLine(const QString& line)
 
 bool QtPrinter::beginPage()
 {
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(&qprinter())) {
         m_failed = true;
         return false;
     }
     m_y = 0;
-    m_pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    m_pageHeight = qprinter().pageLayout().paintRectPixels(qprinter().resolution()).height();
     m_lineFont.reset();
     return true;
 }
@@ -101,11 +108,11 @@ void QtPrinter::printPage(const std::function<void(QPainter&, const QRectF&)>& d
     if (!m_painter.isActive()) {
         if (!beginPage())
             return;
-    } else if (!m_printer->newPage()) {
+    } else if (!qprinter().newPage()) {
         m_failed = true;
         return;
     }
-    const QRect page = m_printer->pageLayout().paintRectPixels(m_printer->resolution());
+    const QRect page = qprinter().pageLayout().paintRectPixels(qprinter().resolution());
     m_painter.save();
     draw(m_painter, QRectF(0, 0, page.width(), page.height()));
     m_painter.restore();

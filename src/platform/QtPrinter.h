@@ -31,7 +31,9 @@ public:
     void printPage(const std::function<void(QPainter&, const QRectF&)>& draw) override;
     bool endDoc() override;
 
-    QPrinter& qprinter() { return *m_printer; }
+    // The printer, made on first use: making one loads the system's print support and looks for
+    // printers, which the start of the program must not wait for.
+    QPrinter& qprinter();
 
 private:
     QFont currentFont() const;
