@@ -37,6 +37,11 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
     // cache outlives the object) and go with the first write that succeeds.
     if (!m_lastWriteKept)
         m_settings = m_open();
+    // Each write rewrites and flushes the whole file, and the program writes the same folder and
+    // revision at every start: a value the file already holds is left as it is.
+    else if (const QVariant held = m_settings->value(path(section, key));
+             held.isValid() && held.toString() == value)
+        return;
     m_settings->setValue(path(section, key), value);
     m_settings->sync();
     m_lastWriteKept = m_settings->status() != QSettings::AccessError && m_settings->isWritable();

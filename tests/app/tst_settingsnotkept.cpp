@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // When the settings file cannot be written, QSettings keeps the values in memory and the program
 // would go on as if they were saved: the user is told what will be lost at the next start.
 class TestSettingsNotKept : public QObject
@@ -16,6 +18,8 @@ class TestSettingsNotKept : public QObject
 
 private Q_SLOTS:
     void realStoreSaysWhenAWriteIsLost();
+    void realStoreRewritesOnlyAChange_data();
+    void realStoreRewritesOnlyAChange();
     void bandAndModeSayItOnce();
 };
 
@@ -41,6 +45,35 @@ void TestSettingsNotKept::realStoreSaysWhenAWriteIsLost()
     QCOMPARE(again.read("Setup ", "Indicatif Station", "FXXXX"), QStringLiteral("F6ABC"));
     QCOMPARE(again.read("Setup F6ABC", "CP Station", "XXXX"), QStringLiteral("45000"));
     QCOMPARE(again.read("Setup F6ABC", "Mode Utilise", "0"), QStringLiteral("1"));
+}
+
+// Every start writes the folder and the revision; the file is replaced only when a value changes.
+void TestSettingsNotKept::realStoreRewritesOnlyAChange_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("same value") << "F6ABC" << false;
+    QTest::newRow("new value") << "F5XYZ" << true;
+}
+
+void TestSettingsNotKept::realStoreRewritesOnlyAChange()
+{
+    QFETCH(QString, second);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("C_Postal.conf");
+    const auto inode = [&file] {
+        struct stat status {};
+        return ::stat(QFile::encodeName(file).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    QtSettingsStore settings(file);
+    settings.write("Setup ", "Indicatif Station", "F6ABC");
+    const auto first = inode();
+    QVERIFY(first != 0);
+    settings.write("Setup ", "Indicatif Station", second);
+    QVERIFY(settings.lastWriteKept());
+    QCOMPARE(inode() != first, replaced);
+    QCOMPARE(QtSettingsStore(file).read("Setup ", "Indicatif Station", "FXXXX"), second);
 }
 
 void TestSettingsNotKept::bandAndModeSayItOnce()
