@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLockFile>
+#include <QTimer>
 #include <QTranslator>
 
 int runKerlanic(QApplication& app)
@@ -21,7 +22,10 @@ int runKerlanic(QApplication& app)
 
 int runKerlanicIn(QApplication& app, const QString& appDir)
 {
-    QApplication::setWindowIcon(programIcon());
+    // The icon's images are decoded when the program first waits for events: behind a message
+    // shown before the window, or once the window is on its way to the screen. Nobody waits for
+    // them before seeing Kerlanic, and the title bar takes the icon in the same moment.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
     // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
 
