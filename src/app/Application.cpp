@@ -7,6 +7,7 @@
 #include "app/SingleCopy.h"
 #include "app/Version.h"
 #include "model/Logbook.h"
+#include "postal/PostalBase.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <QLockFile>
 #include <QTimer>
 #include <QTranslator>
+
+#include <thread>
 
 int runKerlanic(QApplication& app)
 {
@@ -52,5 +55,10 @@ int runKerlanicIn(QApplication& app, const QString& appDir)
     Logbook logbook(appDir);
     MainWindow window(logbook, platform);
     window.startUp();
-    return app.exec();
+    // The postal base takes some 60 ms to decode, which the first postal code typed would wait
+    // for: it is decoded on another core while the user looks at the window.
+    std::thread postalBase([] { PostalBase::shipped(); });
+    const int status = app.exec();
+    postalBase.join();
+    return status;
 }
