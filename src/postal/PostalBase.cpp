@@ -104,22 +104,20 @@ void PostalBase::index()
     m_keys.clear();
     m_communesByLetters.clear();
     m_keys.reserve(m_communes.size());
-    for (const Commune& c : m_communes) {
-        SearchKey key;
-        key.letters = PostalText::squeezed(PostalText::searchWords(c.name), &key.starts);
-        m_communesByLetters[key.letters].push_back(int(m_keys.size()));
-        m_keys.push_back(std::move(key));
-    }
-
     // Alphabetical order of the names word by word, so that Saint-Denis-d'Aclon comes before
     // Saint-Deniscourt; the same name in several départements in département order.
     std::vector<std::string> sortKeys;
     sortKeys.reserve(m_communes.size());
     for (const Commune& c : m_communes) {
-        std::string words;
-        for (const std::string& word : PostalText::searchWords(c.name))
-            words += word + ' ';
-        sortKeys.push_back(std::move(words));
+        const std::vector<std::string> words = PostalText::searchWords(c.name);
+        SearchKey key;
+        key.letters = PostalText::squeezed(words, &key.starts);
+        m_communesByLetters[key.letters].push_back(int(m_keys.size()));
+        m_keys.push_back(std::move(key));
+        std::string sortKey;
+        for (const std::string& word : words)
+            sortKey += word + ' ';
+        sortKeys.push_back(std::move(sortKey));
     }
     m_communesByName.resize(m_communes.size());
     std::iota(m_communesByName.begin(), m_communesByName.end(), 0);
