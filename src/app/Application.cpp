@@ -25,9 +25,10 @@ int runKerlanic(QApplication& app)
 
 int runKerlanicIn(QApplication& app, const QString& appDir)
 {
-    // The icon's images are decoded when the program first waits for events: behind a message
-    // shown before the window, or once the window is on its way to the screen. Nobody waits for
-    // them before seeing Kerlanic, and the title bar takes the icon in the same moment.
+    // The icon is given to the windows when the program first waits for events: behind a message
+    // shown before the window, or once the window is on its way to the screen. A desktop that
+    // draws it in the title bar has its images decoded then, and nobody waits for them before
+    // seeing Kerlanic.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
     // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));

@@ -1,5 +1,6 @@
 #include "MainFixture.h"
 #include "TestFiles.h"
+#include "app/ProgramIcon.h"
 #include "app/StationSettings.h"
 #include "platform/QtMessages.h"
 #include "reports/Listing.h"
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void helpMenuAndSearchProgram();
     void quitClosesEveryWindow();
     void realMessageBoxSpeaksFrench();
+    void programIconHandsOutItsImages_data();
+    void programIconHandsOutItsImages();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -234,6 +237,27 @@ void TestMainWindow::realMessageBoxSpeaksFrench()
     QCOMPARE(shown, (QStringList {"Kerlanic", text, "Non", "Oui"}));
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(!hadIcon);
+}
+
+// The icon lists its sizes without decoding them, and hands out each drawn image as it is.
+void TestMainWindow::programIconHandsOutItsImages_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::newRow("16") << 16;
+    QTest::newRow("48") << 48;
+    QTest::newRow("256") << 256;
+}
+
+void TestMainWindow::programIconHandsOutItsImages()
+{
+    QFETCH(int, side);
+    const QIcon icon = programIcon();
+    QCOMPARE(icon.availableSizes().size(), 7);
+    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+    const QImage drawn = QImage(QStringLiteral(":/icons/kerlanic-%1.png").arg(side));
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 QTEST_MAIN(TestMainWindow)
