@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QStandardPaths>
@@ -29,6 +30,14 @@ QString askForFile(QWidget* parent, bool save, const QString& proposed)
             parent, QStringLiteral("Exporter en ADIF"), proposed, kAdifFilter);
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Importer un fichier ADIF"), proposed, kAdifFilter);
+}
+
+// Where the file dialogs open: the documents folder, or the home folder on a desktop without one
+// (the dialog would take a missing folder for the name of a file).
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -58,9 +67,8 @@ void AdifMenu::exportAdif()
 {
     Logbook& logbook = m_context.logbook;
     Messages& messages = m_context.platform.messages;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_chooseFile(
-        true, QDir(documents).filePath(logbook.Indicatif_Station() + QStringLiteral("_CP.adi")));
+        true, QDir(startFolder()).filePath(logbook.Indicatif_Station() + QStringLiteral("_CP.adi")));
     if (path.isEmpty())
         return;
     QString readError;
@@ -77,8 +85,7 @@ void AdifMenu::exportAdif()
 void AdifMenu::importAdif()
 {
     Messages& messages = m_context.platform.messages;
-    const QString path
-        = m_chooseFile(false, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString path = m_chooseFile(false, startFolder());
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -5,6 +5,7 @@
 #include "log/Cp1252.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -60,6 +61,31 @@ private Q_SLOTS:
         QCOMPARE(f.fake.messages.shown,
             QStringList {"17 contacts exportés dans le fichier " + chosenFile
                 + ".\n1 code postal réservé sans contact, non exporté."});
+    }
+
+    // The dialogs open in the documents folder, or in the home folder on a desktop without one.
+    void dialogsOpenInTheDocumentsFolder_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("no documents folder") << false;
+    }
+
+    void dialogsOpenInTheDocumentsFolder()
+    {
+        QFETCH(bool, documents);
+        const QString folder = QDir::home().filePath(QStringLiteral("Documents"));
+        QVERIFY(documents ? QDir::home().mkpath(QStringLiteral("Documents")) : QDir(folder).removeRecursively());
+        QStringList proposed;
+        f.main->findChild<AdifMenu*>()->setFileChooser([&proposed](bool, const QString& path) {
+            proposed << path;
+            return QString();
+        });
+        choose("Mnu_Export_ADIF");
+        choose("Mnu_Import_ADIF");
+        QDir(folder).removeRecursively();
+        const QString start = documents ? folder : QDir::homePath();
+        QCOMPARE(proposed, (QStringList {start + "/F6ABC_CP.adi", start}));
     }
 
     void malformedFileOpensNoReview()
