@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 
 namespace {
@@ -121,8 +122,16 @@ void BackupsWindow::restoreChosen()
 
 void BackupsWindow::browseFolder()
 {
+    // The dialog opens on the folder typed, or on the nearest folder above it that is there (the
+    // mount point of a key that is unplugged): a missing folder would be offered as a new name.
+    QString start = QDir::fromNativeSeparators(m_ui->Dossier_A->text().trimmed());
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString parent = QFileInfo(start).path();
+        start = parent == start || parent == QLatin1String(".") ? QString() : parent;
+    }
     // Opened without waiting for it: the window goes on answering while the user looks around.
-    auto* dialog = new QFileDialog(this, QStringLiteral("Dossier de sauvegarde"), m_ui->Dossier_A->text());
+    auto* dialog = new QFileDialog(this, QStringLiteral("Dossier de sauvegarde"),
+        start.isEmpty() ? QDir::homePath() : start);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

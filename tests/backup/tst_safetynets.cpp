@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +21,8 @@ class TestSafetyNets : public QObject
 private Q_SLOTS:
     void undoAndRedoASaveAModificationAndACancel();
     void restoreKeepsTheCurrentLog();
+    void folderDialogOpensOnAFolderThatIsThere_data();
+    void folderDialogOpensOnAFolderThatIsThere();
 };
 
 void TestSafetyNets::undoAndRedoASaveAModificationAndACancel()
@@ -94,6 +97,38 @@ void TestSafetyNets::restoreKeepsTheCurrentLog()
     QCOMPARE(f.fake.messages.asked.last(),
         QStringLiteral("Annuler la restauration de la sauvegarde du 01/12/2026 ?"));
     QCOMPARE(TestFiles::read(f.logPath("F6ABC")), logOf({kBourg}));
+}
+
+// The second folder's dialog opens on the folder typed, or on what is left of it when a key is
+// unplugged; on the home folder when nothing of it is there.
+void TestSafetyNets::folderDialogOpensOnAFolderThatIsThere_data()
+{
+    QTest::addColumn<QString>("typed"); // under the test's folder, {dir} standing for it
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("folder there") << "{dir}/cle" << "{dir}/cle";
+    QTest::newRow("key unplugged") << "{dir}/cle/KERLANIC/copies" << "{dir}/cle";
+    QTest::newRow("nothing typed") << "" << "{home}";
+    QTest::newRow("relative name") << "copies" << "{home}";
+}
+
+void TestSafetyNets::folderDialogOpensOnAFolderThatIsThere()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, opened);
+    MainFixture f;
+    f.setStation(QStringLiteral("F6ABC"), QStringLiteral("45000"), logOf({kBourg}));
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("cle")));
+    f.start();
+    f.main->findChild<QAction*>("Mnu_Sauvegardes")->trigger();
+    const auto place = [&f](QString text) {
+        return text.replace(QLatin1String("{dir}"), f.dir.path()).replace(QLatin1String("{home}"), QDir::homePath());
+    };
+    f.main->findChild<QLineEdit*>("Dossier_A")->setText(place(typed));
+    f.main->findChild<QPushButton*>("Parcourir")->click();
+    auto* dialog = f.main->findChild<QFileDialog*>();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->directory().absolutePath(), place(opened));
+    dialog->reject();
 }
 
 QTEST_MAIN(TestSafetyNets)
