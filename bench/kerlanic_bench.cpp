@@ -62,8 +62,9 @@ QByteArray realisticLog(int records)
     const PostalBase& base = PostalBase::shipped();
     const QStringList callsigns {"F6ABC", "F5XYZ/P", "TK5AA", "FR4QT", "ON4ABC", "F1ABCDEFGHIJ", "DL1AB"};
     QByteArray contents;
-    const auto append
-        = [&](const LogRecord& record) { contents += record.toLine().value_or(QByteArray()) + "\r\n"; };
+    const auto append = [&](const LogRecord& record) {
+        contents += record.toLine().value_or(QByteArray()) + "\r\n";
+    };
     // DFCF reference records open the log: their postal code 00000 sorts first.
     for (int i = 0; i < records / 100; ++i) {
         LogRecord record;
@@ -254,7 +255,7 @@ struct Floors
 int main(int argc, char* argv[])
 {
     // Only the table is printed: the offscreen platform's notes would drown it.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { });
     QApplication app(argc, argv);
     if (argc > 2 && QByteArrayView(argv[1]) == "--start")
         return startAndShow(app, argv[2], argc > 3 ? argv[3] : "");
@@ -334,12 +335,9 @@ int main(int argc, char* argv[])
             pdf->setOutputFormat(QPrinter::PdfFormat);
             pdf->setOutputFileName(QDir(dir.path()).filePath("rapport.pdf"));
             QtPrinter printer(std::move(pdf), [](QPrinter&) { return true; });
-            time(
-                [&] {
-                    printReport(
-                        Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
-                },
-                1);
+            time([&] {
+                printReport(Report::Contacte, printer, dir.path(), "F6ABC", QDate(2026, 12, 5), "0.0", nullptr);
+            }, 1);
         }
 
         // The road of one contact: saved, modified, then cancelled, each rewrite timed on its own.
@@ -350,8 +348,7 @@ int main(int argc, char* argv[])
             add.push_back(bestMs([&] { Ajoute_Ligne(log, contact); }, 1));
             replace.push_back(
                 bestMs([&] { Remplace_Ligne(log, modified, chosenLineMatcher(listingLine(contact))); }, 1));
-            remove.push_back(
-                bestMs([&] { Supprime_Ligne(log, chosenLineMatcher(listingLine(modified))); }, 1));
+            remove.push_back(bestMs([&] { Supprime_Ligne(log, chosenLineMatcher(listingLine(modified))); }, 1));
         }
         for (const std::vector<double>& times : {add, replace, remove})
             (row++)->ms[records] = best(times);
@@ -382,12 +379,10 @@ int main(int argc, char* argv[])
             QPushButton* all = fixture.main->findChild<QPushButton*>("Affiche_All");
             if (!all)
                 return 1;
-            time(
-                [&] {
-                    all->click();
-                    QCoreApplication::processEvents();
-                },
-                3);
+            time([&] {
+                all->click();
+                QCoreApplication::processEvents();
+            }, 3);
 
             // The map: opened from its menu, counted and drawn; then counted and drawn again on
             // what a save announces.
