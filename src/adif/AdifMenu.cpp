@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "postal/PostalBase.h"
+#include "widgets/DialogFolder.h"
 #include "widgets/SecondaryWindows.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QStandardPaths>
@@ -32,12 +32,10 @@ QString askForFile(QWidget* parent, bool save, const QString& proposed)
         parent, QStringLiteral("Importer un fichier ADIF"), proposed, kAdifFilter);
 }
 
-// Where the file dialogs open: the documents folder, or the home folder on a desktop without one
-// (the dialog would take a missing folder for the name of a file).
+// The file dialogs open in the documents folder, or in the home folder on a desktop without one.
 QString startFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return dialogFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "ui_BackupsWindow.h"
+#include "widgets/DialogFolder.h"
 #include "widgets/SecondaryWindows.h"
 
 #include <QDir>
@@ -122,16 +123,9 @@ void BackupsWindow::restoreChosen()
 
 void BackupsWindow::browseFolder()
 {
-    // The dialog opens on the folder typed, or on the nearest folder above it that is there (the
-    // mount point of a key that is unplugged): a missing folder would be offered as a new name.
-    QString start = QDir::fromNativeSeparators(m_ui->Dossier_A->text().trimmed());
-    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
-        const QString parent = QFileInfo(start).path();
-        start = parent == start || parent == QLatin1String(".") ? QString() : parent;
-    }
     // Opened without waiting for it: the window goes on answering while the user looks around.
-    auto* dialog = new QFileDialog(this, QStringLiteral("Dossier de sauvegarde"),
-        start.isEmpty() ? QDir::homePath() : start);
+    auto* dialog
+        = new QFileDialog(this, QStringLiteral("Dossier de sauvegarde"), dialogFolder(m_ui->Dossier_A->text()));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
