@@ -4,6 +4,7 @@
 #include "app/StationSettings.h"
 #include "platform/QtMessages.h"
 #include "reports/Listing.h"
+#include "widgets/FirstPaint.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void realMessageBoxSpeaksFrench();
     void programIconHandsOutItsImages_data();
     void programIconHandsOutItsImages();
+    void workAfterTheFirstPaintRunsOnce();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -258,6 +260,23 @@ void TestMainWindow::programIconHandsOutItsImages()
     QVERIFY(!drawn.isNull());
     QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
         drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// What the start puts off until the window is on the screen waits for its paint, and runs once.
+void TestMainWindow::workAfterTheFirstPaintRunsOnce()
+{
+    QWidget window;
+    int runs = 0;
+    afterFirstPaint(window, [&runs] { ++runs; });
+    QTest::qWait(10);
+    QCOMPARE(runs, 0);
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(runs, 1);
+    window.repaint();
+    QTest::qWait(10);
+    QCOMPARE(runs, 1);
 }
 
 QTEST_MAIN(TestMainWindow)
