@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLockFile>
-#include <QTimer>
 #include <QTranslator>
 
 #include <thread>
@@ -26,11 +25,10 @@ int runKerlanic(QApplication& app)
 
 int runKerlanicIn(QApplication& app, const QString& appDir)
 {
-    // The icon is given to the windows when the program first waits for events: behind a message
-    // shown before the window, or once the window is on its way to the screen. A desktop that
-    // draws it in the title bar has its images decoded then, and nobody waits for them before
-    // seeing Kerlanic.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
+    // Under X the title bar's icon is decoded, all seven sizes of it, as soon as it is given:
+    // some 3 ms that would delay the main window if given before its first paint. A message shown
+    // before the main window is painted first and gets the icon just after.
+    afterFirstWindowPainted(app, [] { QApplication::setWindowIcon(programIcon()); });
     // Lets the desktop match the window to the menu entry and its icon (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral(KERLANIC_DESKTOP_ID));
 
@@ -55,13 +53,13 @@ int runKerlanicIn(QApplication& app, const QString& appDir)
                                      .arg(name, QDir::toNativeSeparators(appDir)));
 
     // The postal base takes some 60 ms to decode, which the first postal code typed would wait
-    // for: it is decoded on another core while the user looks at the window. Not before the
-    // window is painted: decoding beside the first paint delays the window by some 4 ms, a tenth
-    // of its start.
+    // for: it is decoded on another core while the user looks at the window. Not before a window
+    // is painted: decoding beside the first paint delays the window by up to 10 ms under X.
     std::thread postalBase;
     Logbook logbook(appDir);
     MainWindow window(logbook, platform);
-    afterFirstPaint(window, [&postalBase] { postalBase = std::thread([] { PostalBase::shipped(); }); });
+    afterFirstWindowPainted(
+        window, [&postalBase] { postalBase = std::thread([] { PostalBase::shipped(); }); });
     window.startUp();
     const int status = app.exec();
     if (postalBase.joinable())

@@ -1,5 +1,6 @@
 #include "widgets/FirstPaint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -9,20 +10,21 @@ namespace {
 class FirstPaintWatcher : public QObject
 {
 public:
-    FirstPaintWatcher(QWidget& window, std::function<void()> then)
-        : QObject(&window)
+    FirstPaintWatcher(QObject& context, std::function<void()> then)
+        : QObject(&context)
         , m_then(std::move(then))
     {
-        window.installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // The paint is flushed to the screen once every widget of the window has been drawn:
-            // `then` runs after that, when the event loop next turns.
-            QTimer::singleShot(0, watched, std::move(m_then));
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->isWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // The window reaches the screen once all its widgets are drawn, after this event:
+            // `then` waits for the next turn of the event loop.
+            QTimer::singleShot(0, parent(), std::move(m_then));
             deleteLater();
         }
         return false;
@@ -34,7 +36,7 @@ private:
 
 } // namespace
 
-void afterFirstPaint(QWidget& window, std::function<void()> then)
+void afterFirstWindowPainted(QObject& context, std::function<void()> then)
 {
-    new FirstPaintWatcher(window, std::move(then));
+    new FirstPaintWatcher(context, std::move(then));
 }

@@ -262,21 +262,28 @@ void TestMainWindow::programIconHandsOutItsImages()
         drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-// What the start puts off until the window is on the screen waits for its paint, and runs once.
+// What the start puts off until a window is on the screen waits for a paint, runs once, and not at
+// all once what it works for is gone.
 void TestMainWindow::workAfterTheFirstPaintRunsOnce()
 {
-    QWidget window;
+    QObject context;
+    auto* gone = new QObject;
     int runs = 0;
-    afterFirstPaint(window, [&runs] { ++runs; });
+    int runsAfterGone = 0;
+    afterFirstWindowPainted(context, [&runs] { ++runs; });
+    afterFirstWindowPainted(*gone, [&runsAfterGone] { ++runsAfterGone; });
+    delete gone;
     QTest::qWait(10);
     QCOMPARE(runs, 0);
 
+    QWidget window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(runs, 1);
     window.repaint();
     QTest::qWait(10);
     QCOMPARE(runs, 1);
+    QCOMPARE(runsAfterGone, 0);
 }
 
 QTEST_MAIN(TestMainWindow)
