@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     ImportProposal proposal;
     const double readMs = bestMs([&] { read = readAdif(file); }, 3);
     const double proposeMs
-        = bestMs([&] { proposal = proposeImport(read.records, PostalBase::shipped()); }, 3);
+        = bestMs([&] { proposal = proposeImport(read.records, PostalBase::shipped(), QDate::currentDate()); }, 3);
     ImportResult result;
     const double mergeMs = bestMs(
         [&] {

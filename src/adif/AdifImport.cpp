@@ -144,7 +144,23 @@ private:
     QHash<QString, TownCodes> m_cache;
 };
 
-ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
+// The log writes two digits of the year and reads 68 to 99 as 19xx when it writes a file: a
+// contact before 1968 would come back a century later.
+constexpr int kFirstYear = 1968;
+
+QString dateRefusal(const QString& adifDate, QDate today)
+{
+    const QDate date = QDate::fromString(adifDate.trimmed(), u"yyyyMMdd");
+    if (!date.isValid())
+        return QStringLiteral("date absente ou illisible");
+    if (date > today)
+        return QStringLiteral("date à venir");
+    if (date.year() < kFirstYear)
+        return QStringLiteral("date antérieure à %1").arg(kFirstYear);
+    return {};
+}
+
+ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns, QDate today)
 {
     ImportLine line;
     line.recordNumber = number;
@@ -157,11 +173,10 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
 
     const QString call = line.own ? record.value(u"CALL") : record.value(u"CALL").trimmed().toUpper();
     const QString date = logDateOf(record.value(u"QSO_DATE"));
-    if (date.isEmpty())
-        line.refusal = QStringLiteral("date absente ou illisible");
-    else if (call.isEmpty())
+    line.refusal = dateRefusal(record.value(u"QSO_DATE"), today);
+    if (line.refusal.isEmpty() && call.isEmpty())
         line.refusal = QStringLiteral("indicatif absent");
-    else if (call.size() > logColumn(LogField::Indicatif).width)
+    if (line.refusal.isEmpty() && call.size() > logColumn(LogField::Indicatif).width)
         line.refusal = QStringLiteral("indicatif de plus de 12 caractères");
     log[LogField::DateQso] = date;
     log[LogField::Indicatif] = padded(call, LogField::Indicatif);
@@ -181,7 +196,10 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns)
             : statusInFile(record);
         log[LogField::Mode] = padded(record.value(u"APP_KERLANIC_MODE"), LogField::Mode);
         log[LogField::Bande] = padded(record.value(u"APP_KERLANIC_BANDE"), LogField::Bande);
-        log[LogField::Commune] = line.town;
+        // As stored, unless another program made it longer than a commune of the log can be.
+        log[LogField::Commune] = line.town.size() <= PostalText::kMaxTownLength
+            ? line.town
+            : PostalText::townEntryName(line.town);
         return line;
     }
 
@@ -255,14 +273,14 @@ QString ImportLine::outcomeText() const
     return outcomeWord(outcome);
 }
 
-ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base)
+ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base, QDate today)
 {
     ImportProposal proposal;
     proposal.records = int(records.size());
     TownLookUp towns(base);
     for (qsizetype i = 0; i < records.size(); ++i) {
         if (isFrenchRecord(records[i]))
-            proposal.lines.append(lineOf(records[i], int(i + 1), towns));
+            proposal.lines.append(lineOf(records[i], int(i + 1), towns, today));
     }
     return proposal;
 }
@@ -298,7 +316,11 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
         const QString code = QString::fromLatin1(fieldBytes(log[i], LogField::CodePostal));
         contacts[keyOf(code, QString::fromLatin1(fieldBytes(log[i], LogField::RefDFCF)))].append(i);
     }
+    // What the ticked lines before change: a new code, or the mark of a log line. A record that
+    // changes nothing (already contacted) claims nothing, so that a confirmation after it in the
+    // file still counts.
     QSet<QString> claimed;
+    QSet<qsizetype> confirmed;
     for (ImportLine& line : lines) {
         line.confirms = -1;
         line.reason.clear();
@@ -324,26 +346,33 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
             continue;
         }
         const QString key = keyOf(code, line.record[LogField::RefDFCF]);
-        if (code != kReferenceOnly && claimed.contains(code)) {
-            line.outcome = ImportOutcome::DuplicateInFile;
-            continue;
-        }
-        if (line.ticked && code != kReferenceOnly)
-            claimed.insert(code);
         const auto known = contacts.constFind(key);
         if (known == contacts.constEnd()) {
+            if (code != kReferenceOnly && claimed.contains(code)) {
+                line.outcome = ImportOutcome::DuplicateInFile;
+                continue;
+            }
             line.outcome = ImportOutcome::New;
+            if (line.ticked && code != kReferenceOnly)
+                claimed.insert(code);
             continue;
         }
         line.outcome = ImportOutcome::AlreadyContacted;
+        if (!QslStatus::of(*stored).isConfirmed())
+            continue;
         const QString call = line.record[LogField::Indicatif].trimmed().toUpper();
-        const bool confirmed = QslStatus::of(*stored).isConfirmed();
         for (const qsizetype i : *known) {
-            if (confirmed && !QslStatus::of(log[i]).isConfirmed() && callOf(log[i]) == call) {
-                line.outcome = ImportOutcome::Confirmation;
-                line.confirms = i;
-                break;
+            if (QslStatus::of(log[i]).isConfirmed() || callOf(log[i]) != call)
+                continue;
+            if (confirmed.contains(i)) {
+                line.outcome = ImportOutcome::DuplicateInFile;
+                continue;
             }
+            line.outcome = ImportOutcome::Confirmation;
+            line.confirms = i;
+            if (line.ticked)
+                confirmed.insert(i);
+            break;
         }
     }
 }
@@ -424,9 +453,9 @@ ImportResult mergeImport(QList<ImportLine>& lines, QList<QByteArray>& log)
 QString importSummary(const ImportResult& result, const ImportProposal& proposal)
 {
     QStringList text;
-    text << QStringLiteral("%1 lus, dont %2 avec des stations françaises.")
-                .arg(plural(proposal.records, QStringLiteral("enregistrement"),
-                         QStringLiteral("enregistrements")),
+    text << QStringLiteral("%1, dont %2 avec des stations françaises.")
+                .arg(plural(proposal.records, QStringLiteral("enregistrement lu"),
+                         QStringLiteral("enregistrements lus")),
                     plural(
                         int(proposal.lines.size()), QStringLiteral("contact"), QStringLiteral("contacts")));
     text << plural(result.added, QStringLiteral("contact ajouté."), QStringLiteral("contacts ajoutés."));

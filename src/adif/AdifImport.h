@@ -4,6 +4,7 @@
 #include "log/LogRecord.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -52,15 +53,17 @@ struct ImportProposal
 };
 
 // The French contacts of the records, each with the postal code proposed from its application
-// field or from its commune in the postal base (narrowed by STATE), or left to complete.
-ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base);
+// field or from its commune in the postal base (narrowed by STATE), or left to complete. A
+// contact dated after today (UTC) is refused.
+ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base, QDate today);
 
 // The user sets a line's postal code: the commune follows from the base when the code has the
 // file's town (or only one town).
 void setPostalCode(ImportLine& line, const QString& code, const PostalBase& base);
 
-// Decides each line's outcome against the log, in the file's order: a ticked line claims its
-// postal code, so a later one of the same code is a duplicate (never for "00000" references).
+// Decides each line's outcome against the log, in the file's order: a ticked new line claims its
+// postal code, so a later new one of the same code is a duplicate (never for "00000"
+// references); a ticked confirmation claims the log line it confirms.
 void classify(QList<ImportLine>& lines, const QList<QByteArray>& log);
 
 struct ImportResult

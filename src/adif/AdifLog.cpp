@@ -202,7 +202,7 @@ QString logModeOf(const AdifMode& given)
     return submode.left(logColumn(LogField::Mode).width);
 }
 
-QString adifDateOf(QStringView logDate)
+QString adifDateOf(QStringView logDate, int thisYear)
 {
     if (logDate.size() != 8 || logDate[2] != u'/' || logDate[5] != u'/')
         return {};
@@ -210,7 +210,7 @@ QString adifDateOf(QStringView logDate)
     const int day = logDate.sliced(0, 2).toInt(&okDay);
     const int month = logDate.sliced(3, 2).toInt(&okMonth);
     const int year = logDate.sliced(6, 2).toInt(&okYear);
-    const QDate date(year >= 68 ? 1900 + year : 2000 + year, month, day);
+    const QDate date(2000 + year <= thisYear ? 2000 + year : 1900 + year, month, day);
     if (!okDay || !okMonth || !okYear || !date.isValid())
         return {};
     return date.toString(u"yyyyMMdd");
@@ -227,7 +227,7 @@ bool isContactLine(QByteArrayView line)
     return !QslStatus::of(line).isHeld() || hasContactDate(line);
 }
 
-AdifRecord adifRecordOf(QByteArrayView line)
+AdifRecord adifRecordOf(QByteArrayView line, int thisYear)
 {
     const LogRecord log = LogRecord::fromLine(line);
     const auto text = [&](LogField field) { return withoutTrailingBlanks(log[field]); };
@@ -246,7 +246,7 @@ AdifRecord adifRecordOf(QByteArrayView line)
     const QString reference = text(LogField::RefDFCF);
 
     add(QStringLiteral("CALL"), text(LogField::Indicatif));
-    add(QStringLiteral("QSO_DATE"), adifDateOf(log[LogField::DateQso]));
+    add(QStringLiteral("QSO_DATE"), adifDateOf(log[LogField::DateQso], thisYear));
     add(QStringLiteral("BAND"), adifBandOf(band));
     add(QStringLiteral("MODE"), adifMode.mode);
     add(QStringLiteral("SUBMODE"), adifMode.submode);
@@ -275,6 +275,8 @@ AdifFormat adifFormatOf(const QString& fileName)
 AdifExport exportLog(const QList<QByteArray>& lines, AdifFormat format, const AdifHeader& header)
 {
     AdifExport done;
+    const int thisYear
+        = (header.created.isValid() ? header.created : QDateTime::currentDateTimeUtc()).date().year();
     QList<AdifRecord> records;
     records.reserve(lines.size());
     for (const QByteArray& line : lines) {
@@ -282,7 +284,7 @@ AdifExport exportLog(const QList<QByteArray>& lines, AdifFormat format, const Ad
             ++done.held;
             continue;
         }
-        records.append(adifRecordOf(line));
+        records.append(adifRecordOf(line, thisYear));
     }
     done.exported = int(records.size());
     done.bytes = format == AdifFormat::Adx ? writeAdx(records, header) : writeAdi(records, header);

@@ -31,16 +31,17 @@ AdifMode adifModeOf(QStringView modeText);
 // the 6 characters of the column.
 QString logModeOf(const AdifMode& mode);
 
-// "12/03/06" -> "20060312" (68-99 are 19xx, 00-67 20xx); empty for a date that is not one.
-QString adifDateOf(QStringView logDate);
+// "12/03/06" -> "20060312"; empty for a date that is not one. The log writes two digits of the
+// year: a contact is never in the future, so a year after thisYear in 20xx is 19xx.
+QString adifDateOf(QStringView logDate, int thisYear);
 // "20060312" -> "12/03/06"; empty for a date that is not one.
 QString logDateOf(QStringView adifDate);
 
 // A log line is a contact unless it is a held postal code without a date.
 bool isContactLine(QByteArrayView line);
 
-// The ADIF record of a contact line.
-AdifRecord adifRecordOf(QByteArrayView line);
+// The ADIF record of a contact line, written in thisYear.
+AdifRecord adifRecordOf(QByteArrayView line, int thisYear);
 
 enum class AdifFormat { Adi, Adx };
 // ADX when the file name ends in ".adx", ADI otherwise.

@@ -112,7 +112,8 @@ void AdifMenu::importAdif()
                             .arg(QDir::toNativeSeparators(path), read.error));
         return;
     }
-    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped());
+    ImportProposal proposal
+        = proposeImport(read.records, PostalBase::shipped(), m_context.platform.clock.utcNow().date());
     if (proposal.lines.isEmpty()) {
         messages.inform(QStringLiteral("Le fichier %1 ne contient aucun contact avec une station française.")
                             .arg(QDir::toNativeSeparators(path)));

@@ -88,7 +88,7 @@ TerminalAnswer runAdifCommand(const CommandLine& line, const QString& appDir, co
     if (!read.error.isEmpty())
         return failed(
             QStringLiteral("%1\n%2\nRien n'est importé.").arg(QDir::toNativeSeparators(path), read.error));
-    ImportProposal proposal = proposeImport(read.records, base);
+    ImportProposal proposal = proposeImport(read.records, base, header.created.date());
 
     if (line.dryRun) {
         QList<QByteArray> log = logbook.lines();

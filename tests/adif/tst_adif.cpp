@@ -48,6 +48,10 @@ private Q_SLOTS:
     void malformedFileImportsNothing();
     void commandLine_data();
     void commandLine();
+    void outcomesInTheFileOrder_data();
+    void outcomesInTheFileOrder();
+    void centuryOfTheLogDates_data();
+    void centuryOfTheLogDates();
 };
 
 void TestAdif::exportIsExact_data()
@@ -80,7 +84,7 @@ void TestAdif::roundTripIntoAnEmptyLog()
     QFETCH(QString, expected);
     const AdifReadResult read = readAdif(data(expected));
     QCOMPARE(read.error, QString());
-    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped());
+    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped(), kHeader.created.date());
     QList<QByteArray> log;
     const ImportResult result = mergeImport(proposal.lines, log);
     QCOMPARE(result.added, 17);
@@ -101,7 +105,7 @@ void TestAdif::importOfOtherLoggers()
     QFETCH(QString, file);
     const AdifReadResult read = readAdif(data(file));
     QCOMPARE(read.error, QString());
-    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped());
+    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped(), kHeader.created.date());
     QList<QByteArray> log = splitLogLines(data("import_log.txt"));
     const ImportResult result = mergeImport(proposal.lines, log);
     QCOMPARE(importListing(proposal.lines) + u'\n' + importSummary(result, proposal),
@@ -232,6 +236,101 @@ void TestAdif::commandLine()
     QCOMPARE(answer.error, error.replace("%1", dir.path()).replace("%2", dir.filePath("cut.adi")));
     QCOMPARE(answer.status, status);
     QCOMPARE(TestFiles::read(log), data(logAfter));
+}
+
+// What each record of a file does to a log, the records before it in the file counting.
+void TestAdif::outcomesInTheFileOrder_data()
+{
+    QTest::addColumn<QByteArrayList>("log");
+    QTest::addColumn<QString>("records");
+    QTest::addColumn<QString>("listing");
+
+    const QByteArray craonneF6abc = "02160 01/01/20 F6ABC        2 CW     28 Mhz        CRAONNE";
+    const QByteArray craonneF5xyz = "02160 01/01/20 F5XYZ        2 SSB    14 Mhz        CRAONNE";
+    const auto craonne = [](const char* call, const char* date, const char* qsl) {
+        return QStringLiteral("<CALL:5>%1 <QSO_DATE:8>%2 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne %3<eor>\n")
+            .arg(QLatin1String(call), QLatin1String(date), QLatin1String(qsl));
+    };
+    QTest::newRow("a confirmation after a record that changes nothing")
+        << QByteArrayList {craonneF6abc}
+        << craonne("F4AAH", "20240105", "") + craonne("F6ABC", "20240106", "<QSL_RCVD:1>Y ")
+        << "     1 05/01/24 F4AAH        14 Mhz  CW     02160 CRAONNE                        déjà contacté\n"
+           "     2 06/01/24 F6ABC        14 Mhz  CW     02160 CRAONNE                        confirmation\n"
+           "\n2 enregistrements lus, dont 2 contacts avec des stations françaises.\n0 contact ajouté.\n"
+           "1 confirmation ajoutée.\n1 contact non repris : code postal déjà contacté.\n";
+    QTest::newRow("one log line confirmed twice")
+        << QByteArrayList {craonneF6abc}
+        << craonne("F6ABC", "20240105", "<QSL_RCVD:1>Y ") + craonne("F6ABC", "20240106", "<QSL_RCVD:1>Y ")
+        << "     1 05/01/24 F6ABC        14 Mhz  CW     02160 CRAONNE                        confirmation\n"
+           "     2 06/01/24 F6ABC        14 Mhz  CW     02160 CRAONNE                        doublon dans le fichier\n"
+           "\n2 enregistrements lus, dont 2 contacts avec des stations françaises.\n0 contact ajouté.\n"
+           "1 confirmation ajoutée.\n1 contact non repris : doublon dans le fichier.\n";
+    QTest::newRow("one code confirmed by two stations")
+        << QByteArrayList {craonneF6abc, craonneF5xyz}
+        << craonne("F6ABC", "20240105", "<QSL_RCVD:1>Y ") + craonne("F5XYZ", "20240106", "<LOTW_QSL_RCVD:1>Y ")
+        << "     1 05/01/24 F6ABC        14 Mhz  CW     02160 CRAONNE                        confirmation\n"
+           "     2 06/01/24 F5XYZ        14 Mhz  CW     02160 CRAONNE                        confirmation\n"
+           "\n2 enregistrements lus, dont 2 contacts avec des stations françaises.\n0 contact ajouté.\n"
+           "2 confirmations ajoutées.\n";
+    // The log writes two digits of the year; the file is read on 5 December 2026.
+    QTest::newRow("dates the log can hold")
+        << QByteArrayList {}
+        << "<CALL:5>F4AAA <QSO_DATE:8>19671231 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
+           "<CALL:5>F4AAB <QSO_DATE:8>19680101 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
+           "<CALL:5>F4AAC <QSO_DATE:8>20261205 <BAND:3>20m <MODE:2>CW <QTH:8>Chartres <eor>\n"
+           "<CALL:5>F4AAD <QSO_DATE:8>20261206 <BAND:3>20m <MODE:2>CW <QTH:5>Brest <eor>\n"
+        << "     1 31/12/67 F4AAA        14 Mhz  CW     02160 CRAONNE                        refusé : date antérieure à 1968\n"
+           "     2 01/01/68 F4AAB        14 Mhz  CW     02160 CRAONNE                        nouveau\n"
+           "     3 05/12/26 F4AAC        14 Mhz  CW     28000 CHARTRES                       nouveau\n"
+           "     4 06/12/26 F4AAD        14 Mhz  CW     29200 BREST                          refusé : date à venir\n"
+           "\n4 enregistrements lus, dont 4 contacts avec des stations françaises.\n2 contacts ajoutés.\n"
+           "0 confirmation ajoutée.\n1 contact non repris : refusé, date antérieure à 1968.\n"
+           "1 contact non repris : refusé, date à venir.\n";
+    QTest::newRow("one record")
+        << QByteArrayList {} << "<CALL:5>F4AAA <QSO_DATE:8>20240105 <BAND:3>20m <MODE:2>CW <QTH:5>Brest <eor>\n"
+        << "     1 05/01/24 F4AAA        14 Mhz  CW     29200 BREST                          nouveau\n"
+           "\n1 enregistrement lu, dont 1 contact avec des stations françaises.\n1 contact ajouté.\n"
+           "0 confirmation ajoutée.\n";
+    // Another program may have lengthened the commune of Kerlanic's own record.
+    QTest::newRow("own record with a commune too long for the log")
+        << QByteArrayList {}
+        << "<CALL:5>F4OWN <QSO_DATE:8>20240701 <QTH_INTL:44>Saint-Ouen-des-Alleux (canton de Saint-Aubin) "
+           "<APP_KERLANIC_CP:5>35140 <APP_KERLANIC_ETAT:1>2 <APP_KERLANIC_MODE:3>SSB <APP_KERLANIC_BANDE:6>14 Mhz <eor>\n"
+        << "     1 01/07/24 F4OWN        14 Mhz  SSB    35140 ST-OUEN-DES-ALLEUX             nouveau\n"
+           "\n1 enregistrement lu, dont 1 contact avec des stations françaises.\n1 contact ajouté.\n"
+           "0 confirmation ajoutée.\n";
+}
+
+void TestAdif::outcomesInTheFileOrder()
+{
+    QFETCH(QByteArrayList, log);
+    QFETCH(QString, records);
+    QFETCH(QString, listing);
+    const AdifReadResult read = readAdif(("<EOH>\n" + records).toUtf8());
+    QCOMPARE(read.error, QString());
+    ImportProposal proposal = proposeImport(read.records, PostalBase::shipped(), kHeader.created.date());
+    const ImportResult result = mergeImport(proposal.lines, log);
+    QCOMPARE(importListing(proposal.lines) + u'\n' + importSummary(result, proposal), listing);
+}
+
+// The log writes two digits of the year, and a contact is never in the future.
+void TestAdif::centuryOfTheLogDates_data()
+{
+    QTest::addColumn<QString>("logDate");
+    QTest::addColumn<QString>("adifDate");
+    QTest::newRow("this year") << "05/12/26" << "20261205";
+    QTest::newRow("next year's digits are last century's") << "01/01/27" << "19270101";
+    QTest::newRow("a contact of 1963") << "24/08/63" << "19630824";
+    QTest::newRow("1999") << "31/12/99" << "19991231";
+    QTest::newRow("2000") << "01/01/00" << "20000101";
+    QTest::newRow("no such day") << "29/02/25" << "";
+}
+
+void TestAdif::centuryOfTheLogDates()
+{
+    QFETCH(QString, logDate);
+    QFETCH(QString, adifDate);
+    QCOMPARE(adifDateOf(logDate, 2026), adifDate);
 }
 
 QTEST_GUILESS_MAIN(TestAdif)
