@@ -1,5 +1,6 @@
 #include "adif/AdifImportWindow.h"
 
+#include "adif/AdifLog.h"
 #include "adif/AdifOperations.h"
 #include "log/Cp1252.h"
 #include "model/Logbook.h"
@@ -8,6 +9,7 @@
 #include "postal/PostalBase.h"
 #include "postal/PostalSearchModel.h"
 #include "ui_AdifImportWindow.h"
+#include "widgets/SecondaryWindows.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -37,18 +39,21 @@ AdifImportWindow::AdifImportWindow(AppContext context, const QString& fileName, 
 {
     m_ui->setupUi(this);
     m_ui->Fichier_Import->setText(
-        QStringLiteral("%1 : %2 enregistrements, %3 contacts avec des stations "
-                       "françaises. Décochez ce qui ne doit pas entrer dans le carnet ; "
-                       "un code postal se corrige dans sa colonne.")
-            .arg(QDir::toNativeSeparators(fileName))
-            .arg(m_proposal.records)
-            .arg(m_proposal.lines.size()));
+        QStringLiteral("%1 : %2, %3 avec des stations françaises. Décochez ce qui ne doit pas "
+                       "entrer dans le carnet ; un code postal se corrige dans sa colonne.")
+            .arg(QDir::toNativeSeparators(fileName),
+                plural(
+                    m_proposal.records, QStringLiteral("enregistrement"), QStringLiteral("enregistrements")),
+                plural(int(m_proposal.lines.size()), QStringLiteral("contact"), QStringLiteral("contacts"))));
     m_search = new PostalSearchModel(PostalBase::shipped(), this);
     m_ui->Resultats_CP->setModel(m_search);
     m_ui->Resultats_CP->horizontalHeader()->setStretchLastSection(true);
     m_ui->Resultats_CP->verticalHeader()->hide();
     // The record's number in the file stands in the first column.
     m_ui->Liste_Import->verticalHeader()->hide();
+    // Tab leaves the list for the search and the buttons; the arrows move in it.
+    m_ui->Liste_Import->setTabKeyNavigation(false);
+    m_ui->Resultats_CP->setTabKeyNavigation(false);
 
     connect(m_ui->Liste_Import, &QTableWidget::itemChanged, this, &AdifImportWindow::itemChanged);
     connect(m_ui->Liste_Import, &QTableWidget::itemSelectionChanged, this, &AdifImportWindow::lineChosen);
@@ -66,6 +71,7 @@ AdifImportWindow::AdifImportWindow(AppContext context, const QString& fileName, 
     });
     m_context.logbook.read();
     fillTable();
+    placeCentred(*this, m_context.platform.screen);
 }
 
 AdifImportWindow::~AdifImportWindow() = default;
@@ -157,13 +163,15 @@ void AdifImportWindow::takeSearchResult()
 
 void AdifImportWindow::import()
 {
+    // The rewrite tells the log changed: the lines keep the outcome they were imported with.
+    m_ui->Importer->setEnabled(false);
     const ImportDone done = applyImport(m_context.logbook, m_proposal.lines);
     if (!done.written) {
+        m_ui->Importer->setEnabled(true);
         m_context.platform.messages.inform(done.reason + QStringLiteral("\r\n\r\nRien n'est importé."));
         return;
     }
     m_summary = importSummary(done.result, m_proposal);
-    m_ui->Importer->setEnabled(false);
     m_ui->Liste_Import->setEnabled(false);
     m_ui->Enregistre_Resume->setEnabled(true);
     m_ui->Resume_Import->setText(m_summary);

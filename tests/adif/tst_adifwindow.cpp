@@ -5,6 +5,7 @@
 #include "log/Cp1252.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
@@ -88,6 +89,17 @@ private Q_SLOTS:
         QCOMPARE(proposed, (QStringList {start + "/F6ABC_CP.adi", start}));
     }
 
+    // From the list, Tab goes on to the search and the buttons: the keyboard alone imports.
+    void tabLeavesTheList()
+    {
+        chosenFile = dataPath("general.adi");
+        choose("Mnu_Import_ADIF");
+        QVERIFY(QTest::qWaitForWindowActive(review()));
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Recherche_CP");
+    }
+
     void malformedFileOpensNoReview()
     {
         chosenFile = f.dir.filePath("cut.adi");
@@ -123,6 +135,8 @@ private Q_SLOTS:
 
         click("Importer");
         QCOMPARE(TestFiles::read(f.logPath("F6ABC")), data("general.window.log"));
+        // Each line keeps the outcome it was imported with.
+        QCOMPARE(table()->item(0, Outcome)->text(), "nouveau");
         const QString summary = QString::fromUtf8(data("general.window.summary"));
         QCOMPARE(f.fake.messages.shown.value(1), summary);
         // The listing shows the département of the first record imported.
