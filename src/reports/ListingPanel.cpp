@@ -34,7 +34,14 @@ ListingPanel::~ListingPanel() = default;
 
 void ListingPanel::setListing(const Listing& listing)
 {
+    // A listing of a few thousand lines is laid out at once, so that the line a save selects can be
+    // scrolled to; a huge one in batches between events, so that the window never freezes.
+    constexpr qsizetype kLinesLaidOutAtOnce = 20000;
+    m_ui->Liste_CP->setLayoutMode(
+        listing.records.size() > kLinesLaidOutAtOnce ? QListView::Batched : QListView::SinglePass);
     m_model->setRecords(listing.records);
+    // Another listing starts at its top, not where the last one was scrolled to.
+    m_ui->Liste_CP->scrollToTop();
     if (!listing.caption.isNull())
         setTitle(listing.caption);
 }

@@ -4,6 +4,7 @@
 #include "app/StationSettings.h"
 #include "platform/QtMessages.h"
 #include "reports/Listing.h"
+#include "reports/ListingPanel.h"
 #include "widgets/FirstPaint.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void programIconHandsOutItsImages_data();
     void programIconHandsOutItsImages();
     void workAfterTheFirstPaintRunsOnce();
+    void listingShowsWhatItSelects();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -284,6 +287,34 @@ void TestMainWindow::workAfterTheFirstPaintRunsOnce()
     QTest::qWait(10);
     QCOMPARE(runs, 1);
     QCOMPARE(runsAfterGone, 0);
+}
+
+// A new listing opens at its top; the line a save selects, the last, is in view.
+void TestMainWindow::listingShowsWhatItSelects()
+{
+    const auto longListing = [](const char* town) {
+        Listing listing;
+        for (int i = 0; i < 200; ++i)
+            listing.records << QByteArray("45") + QByteArray::number(100 + i)
+                    + " 01/01/20 F4AAA        2 SSB    14 Mhz        " + town;
+        return listing;
+    };
+    ListingPanel panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    auto* view = panel.findChild<QListView*>(QStringLiteral("Liste_CP"));
+    const auto inView = [view](int row) {
+        const QRect line = view->visualRect(view->model()->index(row, 0));
+        return line.top() >= 0 && line.bottom() < view->viewport()->height();
+    };
+
+    panel.setListing(longListing("ORLEANS"));
+    panel.selectLast();
+    QVERIFY(inView(199));
+    panel.setListing(longListing("CHECY"));
+    QVERIFY(inView(0));
+    panel.selectLast();
+    QVERIFY(inView(199));
 }
 
 QTEST_MAIN(TestMainWindow)
