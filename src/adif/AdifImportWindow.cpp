@@ -193,7 +193,7 @@ void AdifImportWindow::saveSummary()
     const QString text = QString(m_summary).replace(u'\n', QStringLiteral("\r\n"));
     const QByteArray bytes = Cp1252::encode(text).value_or(text.toUtf8());
     QString why;
-    if (!writeUserFile(path, bytes, &why))
+    if (!writeUserFile(path, bytes, m_context.logbook.appDir(), &why))
         m_context.platform.messages.inform(QStringLiteral("Le résumé n'a pas pu être enregistré dans %1 : %2")
                                                .arg(QDir::toNativeSeparators(path), why));
 }

@@ -75,8 +75,8 @@ void AdifMenu::exportAdif()
         messages.inform(readError + QStringLiteral("\r\n\r\nRien n'est exporté."));
         return;
     }
-    const ExportDone done
-        = exportToFile(lines, path, {QStringLiteral(KERLANIC_VERSION), m_context.platform.clock.utcNow()});
+    const ExportDone done = exportToFile(
+        lines, path, logbook.appDir(), {QStringLiteral(KERLANIC_VERSION), m_context.platform.clock.utcNow()});
     messages.inform(done.message);
 }
 

@@ -1,5 +1,6 @@
 #include "adif/AdifOperations.h"
 
+#include "app/AppDir.h"
 #include "app/CommandLine.h"
 #include "app/SingleCopy.h"
 #include "app/StationSettings.h"
@@ -28,18 +29,24 @@ QString storedStation(const QString& typed)
 
 } // namespace
 
-bool writeUserFile(const QString& path, const QByteArray& bytes, QString* why)
+bool writeUserFile(const QString& path, const QByteArray& bytes, const QString& appDir, QString* why)
 {
+    if (isKeptByKerlanic(path, appDir)) {
+        *why = QStringLiteral("c'est un fichier que Kerlanic tient (un carnet, une sauvegarde ou un "
+                              "fichier du programme) ; choisissez un autre nom");
+        return false;
+    }
     const QFileInfo info(path);
     return writeFileSafely(path,
         info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part")), bytes, why);
 }
 
-ExportDone exportToFile(const QList<QByteArray>& lines, const QString& path, const AdifHeader& header)
+ExportDone exportToFile(
+    const QList<QByteArray>& lines, const QString& path, const QString& appDir, const AdifHeader& header)
 {
     const AdifExport done = exportLog(lines, adifFormatOf(path), header);
     QString why;
-    if (!writeUserFile(path, done.bytes, &why))
+    if (!writeUserFile(path, done.bytes, appDir, &why))
         return {false,
             QStringLiteral("Le fichier %1 n'a pas pu être écrit : %2")
                 .arg(QDir::toNativeSeparators(path), why)};
@@ -76,7 +83,7 @@ TerminalAnswer runAdifCommand(const CommandLine& line, const QString& appDir, co
     const QString path = QFileInfo(line.operands.value(0)).absoluteFilePath();
 
     if (line.command == Command::ExportAdif) {
-        const ExportDone done = exportToFile(logbook.lines(), path, header);
+        const ExportDone done = exportToFile(logbook.lines(), path, appDir, header);
         return done.written ? TerminalAnswer {0, done.message + u'\n', {}} : failed(done.message);
     }
 

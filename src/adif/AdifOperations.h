@@ -12,8 +12,9 @@ struct CommandLine;
 
 // The two ADIF operations as the menu and the command line both run them.
 
-// Writes a file the user named, whole or not at all (a scratch file beside it is renamed over it).
-bool writeUserFile(const QString& path, const QByteArray& bytes, QString* why);
+// Writes a file the user named, whole or not at all (a scratch file beside it is renamed over it);
+// never over a file the program keeps in appDir.
+bool writeUserFile(const QString& path, const QByteArray& bytes, const QString& appDir, QString* why);
 
 struct ExportDone
 {
@@ -22,7 +23,8 @@ struct ExportDone
     QString message;
 };
 // Writes the logbook's lines to path, safely (a failed write leaves an older file whole).
-ExportDone exportToFile(const QList<QByteArray>& lines, const QString& path, const AdifHeader& header);
+ExportDone exportToFile(
+    const QList<QByteArray>& lines, const QString& path, const QString& appDir, const AdifHeader& header);
 
 struct ImportDone
 {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir)
@@ -32,6 +33,32 @@ QString nameProgramAndChooseAppDir()
     QCoreApplication::setApplicationVersion(QStringLiteral(KERLANIC_VERSION));
     return chooseAppDir(QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+bool isKeptByKerlanic(const QString& path, const QString& appDir)
+{
+    // Through a link, the file it names.
+    const QFileInfo target(QFileInfo(path).canonicalFilePath());
+    if (!target.exists())
+        return false;
+    static const QRegularExpression logOrBackup(
+        QStringLiteral("_CP(?:_\\d{4}-\\d{2}-\\d{2}(?:_\\d+)?)?\\.txt$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString name = target.fileName();
+    if (logOrBackup.match(name).hasMatch())
+        return true;
+    const QString folder = target.absolutePath();
+    const QString programFolder = QDir(appDir).canonicalPath();
+    if (folder == QDir(programFolder).filePath(QStringLiteral("Sauvegardes")))
+        return true;
+    if (folder != programFolder)
+        return false;
+    // By name, not by the executable mark, which every file of a FAT key carries.
+    static const QStringList programs {QStringLiteral("kerlanic"), QStringLiteral("kerlanic.exe"),
+        QStringLiteral("CodePostal"), QStringLiteral("CodePostal.exe"), QStringLiteral("Kerlanic.lock"),
+        QStringLiteral("Temporaire.txt")};
+    return programs.contains(name, Qt::CaseInsensitive) || name.endsWith(QLatin1String(".Temporaire"))
+        || QFileInfo::exists(QStringLiteral(":/shipped/") + name);
 }
 
 QStringList installShippedFiles(const QString& dir)

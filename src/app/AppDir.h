@@ -11,6 +11,12 @@ QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
 // folder chooseAppDir() picks for it. The window and the commands of the terminal use the same.
 QString nameProgramAndChooseAppDir();
 
+// Whether the file at path is one Kerlanic keeps: a station log or a backup of one (wherever it
+// is), or in appDir a shipped file, the lock, a scratch file or a program. A file the user has the
+// program write (an export, a summary) must never replace one of these: Qt's "replace?" question
+// does not tell a log from an old export.
+bool isKeptByKerlanic(const QString& path, const QString& appDir);
+
 // Writes into dir, each whole or not at all, every file shipped under the resource folder
 // ":/shipped" that dir lacks or holds empty. Any other existing file is never touched: it may be
 // a log or a list the user has kept for years. Returns the names that could not be written.

@@ -209,6 +209,11 @@ void TestAdif::commandLine_data()
     QTest::newRow("another station") << QStringList {"import-adif", "--station", "f5xyz/p", "general.adi"}
                                      << false << 1 << "import_log.txt"
                                      << "kerlanic : Le carnet de F5XYZ/P n'existe pas dans le dossier %1.\n";
+    QTest::newRow("export over the log") << QStringList {"export-adif", "F6ABC_CP.txt"} << false << 1
+                                         << "import_log.txt"
+                                         << "kerlanic : Le fichier %1/F6ABC_CP.txt n'a pas pu être écrit : c'est "
+                                            "un fichier que Kerlanic tient (un carnet, une sauvegarde ou un "
+                                            "fichier du programme) ; choisissez un autre nom\n";
 }
 
 void TestAdif::commandLine()
@@ -230,6 +235,8 @@ void TestAdif::commandLine()
     for (QString& argument : arguments) {
         if (argument.endsWith(QStringLiteral(".adi")))
             argument = argument == u"cut.adi" ? dir.filePath(argument) : dataPath(argument);
+        if (argument.endsWith(QStringLiteral("_CP.txt")))
+            argument = dir.filePath(argument);
     }
     const TerminalAnswer answer = runAdifCommand(parseCommandLine(QStringList {"kerlanic"} + arguments),
         dir.path(), settings, kHeader, PostalBase::shipped());

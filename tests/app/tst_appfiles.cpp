@@ -5,6 +5,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void placement();
     void unusableProgramFolderGivesTheUserFolder();
     void settingsSectionsKeepTheirBlanks();
+    void filesKeptByKerlanic_data();
+    void filesKeptByKerlanic();
 };
 
 void TestAppFiles::settingsSectionsKeepTheirBlanks()
@@ -68,6 +71,45 @@ void TestAppFiles::unusableProgramFolderGivesTheUserFolder()
     QVERIFY(QDir(dir.path()).mkpath("bin") && QDir(dir.path()).mkpath("share/applications"));
     TestFiles::write(QDir(dir.path()).filePath("share/applications/" KERLANIC_DESKTOP_ID ".desktop"), "");
     QCOMPARE(chooseAppDir(QDir(dir.path()).filePath("bin"), user), user);
+}
+
+// What an export or a saved summary may replace: never a log, a backup or a file of the program.
+void TestAppFiles::filesKeptByKerlanic_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("station log") << "F6ABC_CP.txt" << true;
+    QTest::newRow("portable station's log") << "F6ABC_P_CP.txt" << true;
+    QTest::newRow("a log copied elsewhere") << "ailleurs/f6abc_cp.txt" << true;
+    QTest::newRow("a backup on a key") << "cle/F6ABC_CP_2026-12-07_2.txt" << true;
+    QTest::newRow("anything in the backups folder") << "Sauvegardes/notes.txt" << true;
+    QTest::newRow("shipped town list") << "Liste_DVF.txt" << true;
+    QTest::newRow("lock") << "Kerlanic.lock" << true;
+    QTest::newRow("search program") << "CodePostal" << true;
+    QTest::newRow("link to the log") << "lien.adi" << true;
+    QTest::newRow("an earlier export") << "F6ABC_CP.adi" << false;
+    QTest::newRow("an import summary") << "Import_ADIF_F6ABC.txt" << false;
+    QTest::newRow("a town list elsewhere") << "ailleurs/Liste_DVF.txt" << false;
+    QTest::newRow("nothing there yet") << "nouveau.adi" << false;
+}
+
+void TestAppFiles::filesKeptByKerlanic()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    const QString appDir = dir.filePath(QStringLiteral("Kerlanic"));
+    for (const QString& folder : {"Kerlanic/Sauvegardes", "ailleurs", "cle"})
+        QVERIFY(QDir(dir.path()).mkpath(folder));
+    for (const QString& name : {"F6ABC_CP.txt", "F6ABC_P_CP.txt", "Liste_DVF.txt", "Kerlanic.lock", "CodePostal",
+             "F6ABC_CP.adi", "Import_ADIF_F6ABC.txt", "Sauvegardes/notes.txt"})
+        TestFiles::write(QDir(appDir).filePath(name), "x");
+    for (const QString& name : {"ailleurs/f6abc_cp.txt", "ailleurs/Liste_DVF.txt", "cle/F6ABC_CP_2026-12-07_2.txt"})
+        TestFiles::write(dir.filePath(name), "x");
+    QVERIFY(QFile::link(QDir(appDir).filePath("F6ABC_CP.txt"), QDir(appDir).filePath("lien.adi")));
+    const QString path = file.contains(u'/') && !file.startsWith(u"Sauvegardes") ? dir.filePath(file)
+                                                                              : QDir(appDir).filePath(file);
+    QCOMPARE(isKeptByKerlanic(path, appDir), kept);
 }
 
 QTEST_GUILESS_MAIN(TestAppFiles)
