@@ -13,6 +13,11 @@ int runAdifOnTerminal(const CommandLine& line, int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QString appDir = nameProgramAndChooseAppDir();
+    if (const QString leftAside = logsLeftAsideMessage(QCoreApplication::applicationDirPath(), appDir);
+        !leftAside.isEmpty())
+        writeToTerminal(QStringLiteral("kerlanic : ")
+                + QString(leftAside).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n',
+            TerminalStream::Error);
     QtSettingsStore settings;
     const TerminalAnswer answer = runAdifCommand(line, appDir, settings,
         {QCoreApplication::applicationVersion(), QDateTime::currentDateTimeUtc()}, PostalBase::shipped());

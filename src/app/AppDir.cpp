@@ -35,6 +35,24 @@ QString nameProgramAndChooseAppDir()
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+QString logsLeftAsideMessage(const QString& executableDir, const QString& appDir)
+{
+    const QDir programFolder(executableDir);
+    if (programFolder.canonicalPath() == QDir(appDir).canonicalPath())
+        return {};
+    QStringList logs = programFolder.entryList({QStringLiteral("*_CP.txt")}, QDir::Files, QDir::Name);
+    logs.removeAll(StationLog::templateFileName());
+    if (logs.isEmpty())
+        return {};
+    const QString program = QDir::toNativeSeparators(programFolder.absolutePath());
+    const QString used = QDir::toNativeSeparators(appDir);
+    return QStringLiteral(
+        "Le dossier %1 ne peut pas être modifié : Kerlanic travaille dans le dossier %2.\r\n\r\n"
+        "Les carnets du dossier %1 (%3) ne sont ni lus ni complétés. Pour continuer avec "
+        "eux, rendez ce dossier modifiable, ou copiez-les dans le dossier %2.")
+        .arg(program, used, logs.join(QStringLiteral(", ")));
+}
+
 bool isKeptByKerlanic(const QString& path, const QString& appDir)
 {
     // Through a link, the file it names.

@@ -7,6 +7,11 @@
 // installed copy or when that folder cannot be written, the user's data folder.
 QString chooseAppDir(const QString& executableDir, const QString& userDataDir);
 
+// What the user must be told when the program's own folder holds station logs but Kerlanic works in
+// another folder (the program's folder has become read-only): the logs there are not the ones
+// shown, and nothing typed reaches them. Empty when there is nothing to tell.
+QString logsLeftAsideMessage(const QString& executableDir, const QString& appDir);
+
 // Names the running program as the system knows it (its data folder, its settings) and gives the
 // folder chooseAppDir() picks for it. The window and the commands of the terminal use the same.
 QString nameProgramAndChooseAppDir();

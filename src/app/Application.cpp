@@ -47,6 +47,10 @@ int runKerlanicIn(QApplication& app, const QString& appDir)
         return 1;
     }
 
+    if (const QString leftAside = logsLeftAsideMessage(QCoreApplication::applicationDirPath(), appDir);
+        !leftAside.isEmpty())
+        platform.messages.inform(leftAside);
+
     const QStringList notInstalled = installShippedFiles(appDir);
     for (const QString& name : notInstalled)
         platform.messages.inform(QStringLiteral("Le fichier %1 n'a pas pu être créé dans le dossier %2.")

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void settingsSectionsKeepTheirBlanks();
     void filesKeptByKerlanic_data();
     void filesKeptByKerlanic();
+    void logsLeftInTheProgramFolder_data();
+    void logsLeftInTheProgramFolder();
 };
 
 void TestAppFiles::settingsSectionsKeepTheirBlanks()
@@ -99,17 +101,46 @@ void TestAppFiles::filesKeptByKerlanic()
     QFETCH(bool, kept);
     QTemporaryDir dir;
     const QString appDir = dir.filePath(QStringLiteral("Kerlanic"));
-    for (const QString& folder : {"Kerlanic/Sauvegardes", "ailleurs", "cle"})
+    for (const char* folder : {"Kerlanic/Sauvegardes", "ailleurs", "cle"})
         QVERIFY(QDir(dir.path()).mkpath(folder));
-    for (const QString& name : {"F6ABC_CP.txt", "F6ABC_P_CP.txt", "Liste_DVF.txt", "Kerlanic.lock", "CodePostal",
+    for (const char* name : {"F6ABC_CP.txt", "F6ABC_P_CP.txt", "Liste_DVF.txt", "Kerlanic.lock", "CodePostal",
              "F6ABC_CP.adi", "Import_ADIF_F6ABC.txt", "Sauvegardes/notes.txt"})
-        TestFiles::write(QDir(appDir).filePath(name), "x");
-    for (const QString& name : {"ailleurs/f6abc_cp.txt", "ailleurs/Liste_DVF.txt", "cle/F6ABC_CP_2026-12-07_2.txt"})
-        TestFiles::write(dir.filePath(name), "x");
+        TestFiles::write(QDir(appDir).filePath(QLatin1String(name)), "x");
+    for (const char* name : {"ailleurs/f6abc_cp.txt", "ailleurs/Liste_DVF.txt", "cle/F6ABC_CP_2026-12-07_2.txt"})
+        TestFiles::write(dir.filePath(QLatin1String(name)), "x");
     QVERIFY(QFile::link(QDir(appDir).filePath("F6ABC_CP.txt"), QDir(appDir).filePath("lien.adi")));
     const QString path = file.contains(u'/') && !file.startsWith(u"Sauvegardes") ? dir.filePath(file)
                                                                               : QDir(appDir).filePath(file);
     QCOMPARE(isKeptByKerlanic(path, appDir), kept);
+}
+
+// The program's folder became read-only and Kerlanic works elsewhere: the logs it leaves are named.
+void TestAppFiles::logsLeftInTheProgramFolder_data()
+{
+    QTest::addColumn<QStringList>("logs");
+    QTest::addColumn<bool>("elsewhere");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("logs left in the program folder")
+        << QStringList {"FXXXX_CP.txt", "F6ABC_CP.txt", "F6ABC_P_CP.txt"} << true
+        << "Le dossier %1 ne peut pas être modifié : Kerlanic travaille dans le dossier %2.\r\n\r\n"
+           "Les carnets du dossier %1 (F6ABC_CP.txt, F6ABC_P_CP.txt) ne sont ni lus ni complétés. Pour "
+           "continuer avec eux, rendez ce dossier modifiable, ou copiez-les dans le dossier %2.";
+    QTest::newRow("the program folder is the one used") << QStringList {"F6ABC_CP.txt"} << false << "";
+    QTest::newRow("only the template") << QStringList {"FXXXX_CP.txt"} << true << "";
+}
+
+void TestAppFiles::logsLeftInTheProgramFolder()
+{
+    QFETCH(QStringList, logs);
+    QFETCH(bool, elsewhere);
+    QFETCH(QString, message);
+    QTemporaryDir program;
+    QTemporaryDir user;
+    for (const QString& name : logs)
+        TestFiles::write(program.filePath(name), "x");
+    const QString appDir = elsewhere ? user.path() : program.path();
+    QCOMPARE(logsLeftAsideMessage(program.path(), appDir),
+        message.replace("%1", program.path()).replace("%2", user.path()));
 }
 
 QTEST_GUILESS_MAIN(TestAppFiles)
