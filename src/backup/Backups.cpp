@@ -142,7 +142,7 @@ QString BackupKeeper::keepIn(const QString& folder, bool isSecond, const QString
             .arg(shown);
     QString error;
     if (!writeBackup(path, bytes(), &error))
-        return QStringLiteral("La sauvegarde du jour n'a pas pu être écrite dans le dossier %1 (%2). Vos "
+        return QStringLiteral("La sauvegarde du jour n'a pas pu être écrite dans le dossier %1 : %2. Vos "
                               "contacts sont enregistrés dans le carnet.")
             .arg(shown, error);
     prune(folder, callsign);

@@ -105,9 +105,41 @@ QString errorText(int code)
     if (code == EDQUOT)
         code = ENOSPC;
 #endif
-    if (code == ENOSPC)
+    // The system's own text is in the language of the user's locale, often English on a machine
+    // set up in English: the causes a ham meets are said in French whatever the locale.
+    switch (code) {
+    case ENOSPC:
         return QStringLiteral("disque plein");
-    return QString::fromLocal8Bit(std::strerror(code));
+    case EACCES:
+        return QStringLiteral("accès refusé");
+    case EPERM:
+        return QStringLiteral("opération non permise");
+    case EROFS:
+        return QStringLiteral("disque en lecture seule");
+    case EIO:
+        return QStringLiteral("erreur de lecture ou d'écriture sur le disque");
+    case ENOENT:
+        return QStringLiteral("fichier ou dossier introuvable");
+    case EISDIR:
+        return QStringLiteral("c'est un dossier");
+    case ENOTDIR:
+        return QStringLiteral("un élément du chemin n'est pas un dossier");
+    case EEXIST:
+        return QStringLiteral("le fichier existe déjà");
+    case EXDEV:
+        return QStringLiteral("les deux fichiers sont sur des disques différents");
+    case ELOOP:
+        return QStringLiteral("trop de liens symboliques");
+    case ENAMETOOLONG:
+        return QStringLiteral("nom de fichier trop long");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("trop de fichiers ouverts");
+    case EBUSY:
+        return QStringLiteral("fichier occupé");
+    default:
+        return QString::fromLocal8Bit(std::strerror(code));
+    }
 }
 
 int lookUp(const QString& path)

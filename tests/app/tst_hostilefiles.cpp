@@ -47,9 +47,9 @@ void TestHostileFiles::everyWindowOnEach_data()
     QTest::newRow("records cut short")
         << Log::Bytes << QByteArray("4\r\n45\r\n45000 12/0\r\n") << QStringList() << 2;
     QTest::newRow("folder in place of the log")
-        << Log::Folder << QByteArray() << QStringList {unread.arg("Is a directory")} << 0;
+        << Log::Folder << QByteArray() << QStringList {unread.arg(QString::fromUtf8("c'est un dossier"))} << 0;
     QTest::newRow("log that links to itself")
-        << Log::LinkLoop << QByteArray() << QStringList {unread.arg("Too many levels of symbolic links")}
+        << Log::LinkLoop << QByteArray() << QStringList {unread.arg("trop de liens symboliques")}
         << 0;
 }
 

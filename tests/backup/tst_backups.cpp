@@ -95,16 +95,23 @@ void TestBackups::thirtyKeptPerStation()
 void TestBackups::secondFolder_data()
 {
     QTest::addColumn<bool>("present");
-    QTest::newRow("present: the day's backup is copied there") << true;
-    QTest::newRow("missing: told once, nothing else fails") << false;
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("present: the day's backup is copied there") << true << true;
+    QTest::newRow("missing: told once, nothing else fails") << false << true;
+    QTest::newRow("not writable: told once, with the cause") << true << false;
 }
 
 void TestBackups::secondFolder()
 {
     QFETCH(bool, present);
+    QFETCH(bool, writable);
     Bench b;
     QTemporaryDir key;
     const QString folder = present ? key.path() : key.path() + QStringLiteral("/absente");
+    // A folder in the way of the backup's scratch file: even root cannot write there.
+    const QString inTheWay = QDir(folder).filePath(QStringLiteral("F6ABC_CP_2026-12-05.txt.Temporaire/x"));
+    if (!writable)
+        QVERIFY(QDir().mkpath(inTheWay));
     b.fake.settings.write(StationSettings::kGlobalSection, kDossierSauvegarde, folder);
     QSignalSpy told(&b.logbook, &Logbook::backupNotKept);
     b.startLog(logOf({kOrleans}));
@@ -113,8 +120,16 @@ void TestBackups::secondFolder()
         b.fake.clock.local = b.fake.clock.local.addDays(1);
     }
     QCOMPARE(b.backups(), (QStringList {"F6ABC_CP_2026-12-05.txt", "F6ABC_CP_2026-12-06.txt"}));
-    QCOMPARE(QDir(folder).entryList(QDir::Files), present ? b.backups() : QStringList {});
-    QCOMPARE(told.size(), present ? 0 : 1);
+    // The next day's backup, unhindered, is copied.
+    const QStringList copied = !present ? QStringList {} : writable ? b.backups() : QStringList {"F6ABC_CP_2026-12-06.txt"};
+    QCOMPARE(QDir(folder).entryList(QDir::Files), copied);
+    QCOMPARE(told.size(), present && writable ? 0 : 1);
+    if (!writable)
+        QCOMPARE(told.first().first().toString(),
+            "La sauvegarde du jour n'a pas pu être écrite dans le dossier " + folder
+                + " : impossible de créer le fichier " + folder
+                + "/F6ABC_CP_2026-12-05.txt.Temporaire (le fichier existe déjà). Vos contacts sont enregistrés "
+                  "dans le carnet.");
     if (!present)
         QCOMPARE(told.first().first().toString(),
             "Le dossier de sauvegarde " + folder

@@ -25,7 +25,7 @@ void TestSafeFileWriter::write_data()
     QTest::newRow("private log stays private") << Setup::PrivateLog << QString();
     QTest::newRow("scratch file is a folder")
         << Setup::ScratchIsAFolder
-        << QString::fromUtf8("impossible de créer le fichier {dir}/Temporaire.txt (File exists)");
+        << QString::fromUtf8("impossible de créer le fichier {dir}/Temporaire.txt (le fichier existe déjà)");
     // Whatever the link points to must not receive the log.
     QTest::newRow("scratch file links out") << Setup::ScratchLinksOut << QString();
     // The log kept elsewhere through a link goes on receiving the contacts.

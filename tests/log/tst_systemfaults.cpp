@@ -112,14 +112,14 @@ void TestSystemFaults::failedSystemCall_data()
         QString::fromUtf8("Impossible de créer le fichier {dir}/Temporaire.txt (disque plein)."));
     row("full disk on the write", scratch, "write:error=ENOSPC", unwritten.arg("disque plein"));
     row("quota on the write", scratch, "write:error=EDQUOT", unwritten.arg("disque plein"));
-    row("EIO on the write", scratch, "write:error=EIO", unwritten.arg("Input/output error"));
+    row("EIO on the write", scratch, "write:error=EIO", unwritten.arg(QString::fromUtf8("erreur de lecture ou d'écriture sur le disque")));
     row("EIO on fsync", scratch, "fsync:error=EIO",
-        QString::fromUtf8("Le disque n'a pas confirmé l'écriture (Input/output error)."));
-    row("EIO on close", scratch, "close:error=EIO", unwritten.arg("Input/output error"));
-    row("EXDEV on rename", scratch, "rename:error=EXDEV", unreplaced.arg("Invalid cross-device link"));
-    row("EACCES on rename", scratch, "rename:error=EACCES", unreplaced.arg("Permission denied"));
-    row("EIO on opening the log", "F6ABC_CP.txt", "openat:error=EIO", unread.arg("Input/output error"));
-    row("EIO on reading the log", "F6ABC_CP.txt", "read:error=EIO", unread.arg("Input/output error"));
+        QString::fromUtf8("Le disque n'a pas confirmé l'écriture (erreur de lecture ou d'écriture sur le disque)."));
+    row("EIO on close", scratch, "close:error=EIO", unwritten.arg(QString::fromUtf8("erreur de lecture ou d'écriture sur le disque")));
+    row("EXDEV on rename", scratch, "rename:error=EXDEV", unreplaced.arg(QString::fromUtf8("les deux fichiers sont sur des disques différents")));
+    row("EACCES on rename", scratch, "rename:error=EACCES", unreplaced.arg(QString::fromUtf8("accès refusé")));
+    row("EIO on opening the log", "F6ABC_CP.txt", "openat:error=EIO", unread.arg(QString::fromUtf8("erreur de lecture ou d'écriture sur le disque")));
+    row("EIO on reading the log", "F6ABC_CP.txt", "read:error=EIO", unread.arg(QString::fromUtf8("erreur de lecture ou d'écriture sur le disque")));
     row("read of the log cut short", "F6ABC_CP.txt", "read:retval=0:when=1",
         unread.arg("lecture interrompue avant la fin du fichier"));
 }
