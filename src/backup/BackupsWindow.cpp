@@ -39,7 +39,8 @@ BackupsWindow::BackupsWindow(AppContext context, QWidget* parent)
         m_context.platform.settings.read(StationSettings::kGlobalSection, kDossierSauvegarde, {}));
     connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemSelectionChanged, this,
         [this] { m_ui->Restaurer->setEnabled(!m_ui->Liste_Sauvegardes->selectedItems().isEmpty()); });
-    connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemDoubleClicked, this, &BackupsWindow::restoreChosen);
+    // A double click or Enter on a backup restores it, as the button does.
+    connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemActivated, this, &BackupsWindow::restoreChosen);
     connect(m_ui->Restaurer, &QPushButton::clicked, this, &BackupsWindow::restoreChosen);
     connect(m_ui->Parcourir, &QPushButton::clicked, this, &BackupsWindow::browseFolder);
     connect(m_ui->Enregistrer_Dossier, &QPushButton::clicked, this, &BackupsWindow::saveFolder);

@@ -83,8 +83,10 @@ void TestSafetyNets::restoreKeepsTheCurrentLog()
     QCOMPARE(unreadable->flags(), Qt::NoItemFlags);
     list->setCurrentItem(list->topLevelItem(1));
     f.fake.messages.setNextAnswer(true);
-    f.main->findChild<QPushButton*>("Restaurer")->click();
+    // Enter on the backup chosen restores it, as the button does.
+    QTest::keyClick(list, Qt::Key_Return);
 
+    QVERIFY(!f.fake.messages.asked.isEmpty());
     QCOMPARE(f.fake.messages.asked.last(),
         QStringLiteral(
             "Remplacer le carnet F6ABC_CP.txt par la sauvegarde du 01/12/2026 (2 lignes, total 49512.3) ?\r\n"
