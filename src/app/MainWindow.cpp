@@ -146,6 +146,15 @@ void MainWindow::connectMenus()
     connect(m_ui->Mnu_Reglement_DVF, &QAction::triggered, m_texts, &TextsMenu::showRulesDvf);
     connect(m_ui->Liste_DFCF, &QPushButton::clicked, m_texts, &TextsMenu::showDfcfList);
 
+    // F10 opens the first menu, as on most desktops: the design's menu titles have no underlined
+    // letter, and the menus must be reached without the mouse.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("Touche_Menus"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+        [this] { m_ui->menubar->setActiveAction(m_ui->Mnu_Fichier->menuAction()); });
+
     connect(m_ui->Mnu_Quitter, &QAction::triggered, this, &MainWindow::quit);
     connect(m_ui->Mnu_Historique, &QAction::triggered, this, &MainWindow::showHistory);
     connect(m_ui->Mnu_Apropos, &QAction::triggered, this, &MainWindow::showAbout);

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void programIconHandsOutItsImages();
     void workAfterTheFirstPaintRunsOnce();
     void listingShowsWhatItSelects();
+    void f10OpensTheMenus();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -315,6 +316,20 @@ void TestMainWindow::listingShowsWhatItSelects()
     QVERIFY(inView(0));
     panel.selectLast();
     QVERIFY(inView(199));
+}
+
+// Without a mouse: F10 opens the first menu, and the arrows go on to the others.
+void TestMainWindow::f10OpensTheMenus()
+{
+    MainFixture f;
+    f.setStation("F6ABC", "45000");
+    f.startActive();
+    QTest::keyClick(f.main.get(), Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), "Mnu_Fichier");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), "Mnu_Station");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 QTEST_MAIN(TestMainWindow)
