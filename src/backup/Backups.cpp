@@ -106,9 +106,22 @@ BackupKeeper::Problems BackupKeeper::keepDay(
             before = readLog();
         return *before;
     };
+    // The second folder is given the day's backup itself, when the first folder has it: a key
+    // plugged in late in the day must not hold, under the day's name, the log of a later moment.
+    std::optional<QByteArray> daysBackup;
+    const auto daysBytes = [&]() -> QByteArrayView {
+        if (!daysBackup) {
+            const QString first
+                = QDir(backupFolder(appDir)).filePath(backupFileName(callsign, m_clock.localNow().date()));
+            QByteArray read;
+            daysBackup = FileCalls::readWhole(first, read) == 0 && !read.isEmpty() ? read : bytes().toByteArray();
+        }
+        return *daysBackup;
+    };
     Problems problems;
     const auto keep = [&](const QString& folder, bool isSecond) {
-        const QString problem = keepIn(folder, isSecond, callsign, bytes);
+        const QString problem = isSecond ? keepIn(folder, isSecond, callsign, daysBytes)
+                                         : keepIn(folder, isSecond, callsign, bytes);
         if (!problem.isEmpty() && !m_told.contains(folder)) {
             problems.folders << folder;
             problems.messages << problem;

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void thirtyKeptPerStation();
     void secondFolder_data();
     void secondFolder();
+    void keyPluggedInLateGetsTheDaysBackup();
     void undoRefusedOverAChangeMadeElsewhere();
 };
 
@@ -135,6 +136,20 @@ void TestBackups::secondFolder()
             "Le dossier de sauvegarde " + folder
                 + " n'est pas accessible : la sauvegarde du jour n'y est pas copiée. Vos contacts sont "
                   "enregistrés dans le carnet.");
+}
+
+// A key plugged in after the day's first change gets the day's backup, not the log of that moment.
+void TestBackups::keyPluggedInLateGetsTheDaysBackup()
+{
+    Bench b;
+    QTemporaryDir key;
+    const QString folder = key.path() + QStringLiteral("/cle");
+    b.fake.settings.write(StationSettings::kGlobalSection, kDossierSauvegarde, folder);
+    b.startLog(logOf({kOrleans}));
+    QVERIFY(b.logbook.Ajoute_Ligne(kParis).done);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(b.logbook.Ajoute_Ligne(kBourg).done);
+    QCOMPARE(TestFiles::read(folder + "/F6ABC_CP_2026-12-05.txt"), logOf({kOrleans}));
 }
 
 void TestBackups::undoRefusedOverAChangeMadeElsewhere()
