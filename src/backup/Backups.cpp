@@ -114,7 +114,8 @@ BackupKeeper::Problems BackupKeeper::keepDay(
             const QString first
                 = QDir(backupFolder(appDir)).filePath(backupFileName(callsign, m_clock.localNow().date()));
             QByteArray read;
-            daysBackup = FileCalls::readWhole(first, read) == 0 && !read.isEmpty() ? read : bytes().toByteArray();
+            daysBackup
+                = FileCalls::readWhole(first, read) == 0 && !read.isEmpty() ? read : bytes().toByteArray();
         }
         return *daysBackup;
     };
