@@ -298,8 +298,9 @@ AdifReadResult readAdif(const QByteArray& bytes, const AdifProgress& progress)
                 .arg(record),
             false};
     }
+    // XML may open on its declaration, on a comment or a document type ("<!"), or on the root.
     const QByteArray opening = bytes.mid(start, 5).toUpper();
-    if (opening.startsWith("<?XML") || opening.startsWith("<ADX"))
+    if (opening.startsWith("<?XML") || opening.startsWith("<!") || opening.startsWith("<ADX"))
         return readAdx(bytes, progress);
     return AdiReader(bytes, progress).read();
 }

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void outcomesInTheFileOrder();
     void centuryOfTheLogDates_data();
     void centuryOfTheLogDates();
+    void adxWithoutDeclaration_data();
+    void adxWithoutDeclaration();
 };
 
 void TestAdif::exportIsExact_data()
@@ -338,6 +340,25 @@ void TestAdif::centuryOfTheLogDates()
     QFETCH(QString, logDate);
     QFETCH(QString, adifDate);
     QCOMPARE(adifDateOf(logDate, 2026), adifDate);
+}
+
+// Another logger's ADX may open on a comment or a document type instead of the XML declaration.
+void TestAdif::adxWithoutDeclaration_data()
+{
+    QTest::addColumn<QByteArray>("opening");
+    QTest::newRow("comment") << QByteArray("<!-- written by a logger -->\n");
+    QTest::newRow("document type") << QByteArray("<!DOCTYPE ADX>\n");
+    QTest::newRow("root alone") << QByteArray();
+}
+
+void TestAdif::adxWithoutDeclaration()
+{
+    QFETCH(QByteArray, opening);
+    const AdifReadResult read = readAdif(
+        opening + "<ADX><HEADER></HEADER><RECORDS><RECORD><CALL>F4AAA</CALL></RECORD></RECORDS></ADX>\n");
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.records.size(), 1);
+    QCOMPARE(read.records.first().value(u"CALL"), QStringLiteral("F4AAA"));
 }
 
 QTEST_GUILESS_MAIN(TestAdif)
