@@ -6,6 +6,9 @@
 
 // The map on screen: coloured by the chase it is given, told about under the mouse, and a
 // click on a département chooses it. It works from what it holds: hovering never reads the log.
+// Without a mouse, the arrows go from one département to the next in number order, typing a
+// number ("45", "2A") goes to it, Enter chooses it; what hovering tells is shown and given to
+// screen readers.
 class MapView : public QWidget
 {
     Q_OBJECT
@@ -34,10 +37,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Outlines a département reached from the keyboard and tells about it.
+    void reach(const QString& code);
     // Shows what hovering tells at a point of the widget, or hides the tip over the sea.
     void showTip(const QPointF& point, const QPoint& globalPoint);
 
     MapPicture m_picture;
+    QString m_typed; // the characters of a département's number typed so far
 };

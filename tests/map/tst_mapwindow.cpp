@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 
@@ -126,6 +127,26 @@ private Q_SLOTS:
         QTest::mouseClick(view, Qt::LeftButton, {}, centreOf(*view, "45"));
         QCOMPARE(f.listedLines(), typed);
         QCOMPARE(typed.size(), 26);
+    }
+
+    // Without a mouse: the arrows, a typed number and Enter do what hovering and a click do.
+    void keyboard()
+    {
+        MapFixture f;
+        auto* view = f.openMap()->findChild<MapView*>("map");
+        QSignalSpy chosen(view, &MapView::departementChosen);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->picture().hovered, "01");
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(view->picture().hovered, "95");
+        QTest::keyClicks(view, "2a");
+        QCOMPARE(view->picture().hovered, "2A");
+        QCOMPARE(view->accessibleDescription(),
+            QString::fromUtf8(TestFiles::read(KERLANIC_MAP_DATA "/hover_2A.txt")));
+        QTest::keyClicks(view, "45");
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.first().first().toString(), "45");
     }
 
     // The summary sheet shows the band's three figures under its own counts.
