@@ -144,10 +144,8 @@ private:
     QHash<QString, TownCodes> m_cache;
 };
 
-// The log writes two digits of the year and reads 68 to 99 as 19xx when it writes a file: a
-// contact before 1968 would come back a century later.
-constexpr int kFirstYear = 1968;
-
+// The log writes two digits of the year, read back as the latest year that is not to come: a
+// contact of a hundred years ago or more would come back a century later.
 QString dateRefusal(const QString& adifDate, QDate today)
 {
     const QDate date = QDate::fromString(adifDate.trimmed(), u"yyyyMMdd");
@@ -155,8 +153,9 @@ QString dateRefusal(const QString& adifDate, QDate today)
         return QStringLiteral("date absente ou illisible");
     if (date > today)
         return QStringLiteral("date à venir");
-    if (date.year() < kFirstYear)
-        return QStringLiteral("date antérieure à %1").arg(kFirstYear);
+    const int firstYear = today.year() - 99;
+    if (date.year() < firstYear)
+        return QStringLiteral("date antérieure à %1").arg(firstYear);
     return {};
 }
 

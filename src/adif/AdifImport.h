@@ -54,7 +54,7 @@ struct ImportProposal
 
 // The French contacts of the records, each with the postal code proposed from its application
 // field or from its commune in the postal base (narrowed by STATE), or left to complete. A
-// contact dated after today (UTC) is refused.
+// contact dated after today (UTC), or a hundred years ago or more, is refused.
 ImportProposal proposeImport(const QList<AdifRecord>& records, const PostalBase& base, QDate today);
 
 // The user sets a line's postal code: the commune follows from the base when the code has the

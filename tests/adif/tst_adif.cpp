@@ -284,16 +284,16 @@ void TestAdif::outcomesInTheFileOrder_data()
     // The log writes two digits of the year; the file is read on 5 December 2026.
     QTest::newRow("dates the log can hold")
         << QByteArrayList {}
-        << "<CALL:5>F4AAA <QSO_DATE:8>19671231 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
-           "<CALL:5>F4AAB <QSO_DATE:8>19680101 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
+        << "<CALL:5>F4AAA <QSO_DATE:8>19261231 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
+           "<CALL:5>F4AAB <QSO_DATE:8>19270101 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <eor>\n"
            "<CALL:5>F4AAC <QSO_DATE:8>20261205 <BAND:3>20m <MODE:2>CW <QTH:8>Chartres <eor>\n"
            "<CALL:5>F4AAD <QSO_DATE:8>20261206 <BAND:3>20m <MODE:2>CW <QTH:5>Brest <eor>\n"
-        << "     1 31/12/67 F4AAA        14 Mhz  CW     02160 CRAONNE                        refusé : date antérieure à 1968\n"
-           "     2 01/01/68 F4AAB        14 Mhz  CW     02160 CRAONNE                        nouveau\n"
+        << "     1 31/12/26 F4AAA        14 Mhz  CW     02160 CRAONNE                        refusé : date antérieure à 1927\n"
+           "     2 01/01/27 F4AAB        14 Mhz  CW     02160 CRAONNE                        nouveau\n"
            "     3 05/12/26 F4AAC        14 Mhz  CW     28000 CHARTRES                       nouveau\n"
            "     4 06/12/26 F4AAD        14 Mhz  CW     29200 BREST                          refusé : date à venir\n"
            "\n4 enregistrements lus, dont 4 contacts avec des stations françaises.\n2 contacts ajoutés.\n"
-           "0 confirmation ajoutée.\n1 contact non repris : refusé, date antérieure à 1968.\n"
+           "0 confirmation ajoutée.\n1 contact non repris : refusé, date antérieure à 1927.\n"
            "1 contact non repris : refusé, date à venir.\n";
     QTest::newRow("one record")
         << QByteArrayList {} << "<CALL:5>F4AAA <QSO_DATE:8>20240105 <BAND:3>20m <MODE:2>CW <QTH:5>Brest <eor>\n"
