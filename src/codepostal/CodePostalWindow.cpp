@@ -63,7 +63,13 @@ QString CodePostalWindow::countText(int rows)
 
 QString CodePostalWindow::noResultText(const QString& search)
 {
-    return QStringLiteral("Aucune commune ne correspond à « ") + search.trimmed() + QStringLiteral(" ».");
+    // A long paste is echoed cut short: one unbroken word of it would widen the window past the
+    // screen's edge.
+    constexpr qsizetype kEchoed = 40;
+    QString echoed = search.trimmed();
+    if (echoed.size() > kEchoed)
+        echoed = echoed.left(kEchoed) + QStringLiteral("…");
+    return QStringLiteral("Aucune commune ne correspond à « ") + echoed + QStringLiteral(" ».");
 }
 
 QString CodePostalWindow::copiedText(const QString& postalCode, const QString& commune)
@@ -88,7 +94,8 @@ void CodePostalWindow::search(const QString& text)
 
 void CodePostalWindow::copyRow(int row)
 {
-    const QString code = m_model->postalCode(row);
+    // The log's form, the one the entry row looks up: Corsica as 2A or 2B, not La Poste's 20.
+    const QString code = m_model->logPostalCode(row);
     if (code.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(code);
