@@ -63,6 +63,9 @@ EntryRow::EntryRow(QWidget* parent)
     // A new postal code's town waits with the communes of that code offered under it.
     connect(this, &EntryRow::nouveauCodePostal, this,
         [this](const QString& code) { offerTownsOfPostalCode(m_ui->Ville_A, code); });
+    // The towns offered belong to the code looked up: once the user changes it, the town box,
+    // which stays open, must not offer them for another code.
+    connect(m_ui->C_Postal_A, &QLineEdit::textEdited, this, [this] { offerTownNames(m_ui->Ville_A, {}); });
     // The chain ends on the save button, a blocked code on the clear button: Enter presses them.
     m_ui->Valide_A->setAutoDefault(true);
     m_ui->Efface_A->setAutoDefault(true);

@@ -308,6 +308,13 @@ void TestEntryRow::lookUpOutcomesOnTheRow()
     QTest::keyClick(f.button("Efface_A"), Qt::Key_Return);
     QCOMPARE(f.enabled() + u'|' + f.text("Ville_A") + f.text("Ind_A") + f.status(), QStringLiteral("C_Postal_A|"));
     QCOMPARE(offeredTownNames(f.edit("Ville_A")), QStringList {});
+    // The towns of a new code go as soon as the code is changed, before its Enter: the town box
+    // stays open and would offer them for the other code.
+    f.typeAndEnter("C_Postal_A", "45800");
+    QVERIFY(!offeredTownNames(f.edit("Ville_A")).isEmpty());
+    QTest::keyClick(f.edit("C_Postal_A"), Qt::Key_Backspace);
+    QCOMPARE(offeredTownNames(f.edit("Ville_A")), QStringList {});
+    QTest::keyClick(f.button("Efface_A"), Qt::Key_Return);
     // The towns of a new code go with the next code too.
     f.typeAndEnter("C_Postal_A", "45200");
     f.edit("C_Postal_A")->setText("00000");
