@@ -218,7 +218,11 @@ std::vector<int> PostalBase::search(QStringView text) const
     }
 
     const std::vector<std::string> forms = searchForms(words);
-    std::vector<int> inside; // communes where the words begin a later part of the name
+    // Names that begin with the words typed as whole words come first ("sainte": Sainte-Adresse
+    // before Saint-Edmond), then the names that begin with them, then those where they begin a
+    // later part of the name.
+    std::vector<int> partWord;
+    std::vector<int> inside;
     const auto addEntries = [&](int c) {
         for (const int i : m_entriesOfCommune[std::size_t(c)]) {
             if (wanted(m_entries[std::size_t(i)]))
@@ -228,23 +232,33 @@ std::vector<int> PostalBase::search(QStringView text) const
     for (const int c : m_communesByName) {
         const SearchKey& key = m_keys[std::size_t(c)];
         int best = -1;
+        bool wholeWords = false;
         for (const std::string& form : forms) {
             for (const int start : key.starts) {
                 if (key.letters.size() - std::size_t(start) >= form.size()
                     && key.letters.compare(std::size_t(start), form.size(), form) == 0) {
                     if (best < 0 || start < best)
                         best = start;
+                    const int end = int(form.size());
+                    wholeWords = wholeWords
+                        || (start == 0
+                            && (std::size_t(end) == key.letters.size()
+                                || std::find(key.starts.begin(), key.starts.end(), end) != key.starts.end()));
                     break;
                 }
             }
-            if (best == 0)
+            if (wholeWords)
                 break;
         }
-        if (best == 0)
+        if (best == 0 && wholeWords)
             addEntries(c);
+        else if (best == 0)
+            partWord.push_back(c);
         else if (best > 0)
             inside.push_back(c);
     }
+    for (const int c : partWord)
+        addEntries(c);
     for (const int c : inside)
         addEntries(c);
     return found;

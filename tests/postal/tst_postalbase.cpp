@@ -123,6 +123,8 @@ private Q_SLOTS:
         row("ste stands for Sainte", "ste marie", {"08400 Sainte-Marie", "15230 Sainte-Marie"},
             "saintemarie");
         row("st while typing: Saint or a name in St", "stena", {"55700 Stenay"});
+        // Whole words first: the Sainte- names before Saint-Edmond, whose letters also begin so.
+        row("sainte: its own names first", "sainte", {"76310 Sainte-Adresse"}, "sainte");
         // Words are compared without the breaks between them: "braye" also finds Bray-et-Lû.
         row("a later part of the name", "braye", {}, "braye");
         row("postal code and name together", "45 saint jean de b", {"45800 Saint-Jean-de-Braye"});
