@@ -17,12 +17,17 @@ void Logbook::setStation(const QString& callsign, const QString& postalCode)
     m_callsign = callsign;
     m_postalCode = postalCode;
     // The old station's lines must not be taken for the new one's, even for a moment.
+    const bool hadLines = !m_lines.isEmpty();
     m_lines.clear();
     Ligne_Choisie.clear();
     Modif_En_Cours = false;
     // Undoing is for the log the changes were made to.
     m_history.clear();
     updateTotal();
+    // What follows the log (the map) lets the old lines go now: when the new log is empty, reading
+    // it changes nothing that would tell them.
+    if (hadLines)
+        Q_EMIT logChanged(m_lines);
     Q_EMIT stationChanged();
     Q_EMIT historyChanged();
 }

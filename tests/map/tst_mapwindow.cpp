@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -147,6 +148,21 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen.first().first().toString(), "45");
+    }
+
+    // A station whose log is empty: the map open on the last one shows it empty, under its callsign.
+    void followsAStationSwitch()
+    {
+        MapFixture f;
+        QWidget* window = f.openMap();
+        f.writeLog("F6NEW", {});
+        f.logbook.setStation("F6NEW", "35000");
+        f.logbook.read();
+        QCOMPARE(window->findChild<QProgressBar*>("pointsBar")->format(),
+            QStringLiteral("10 Millions : 0.0 points sur 10000000"));
+        QCOMPARE(window->findChild<QLabel*>("departementsLabel")->text(),
+            QStringLiteral("Départements confirmés : 0 sur 96"));
+        QCOMPARE(window->findChild<MapView*>("map")->picture().title, QStringLiteral("F6NEW"));
     }
 
     // The summary sheet shows the band's three figures under its own counts.
