@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -54,17 +55,37 @@ QList<Fill> legendFills(bool dvfView)
     return {kEmpty, kContacted, kConfirmed, kFull};
 }
 
-// Hatching keeps the same spacing on a printer's fine dots as on the screen.
+// Hatching keeps the same spacing, from the size of the text, on a printer's fine dots as on the
+// screen. It is drawn as lines: a pattern brush comes out of a PDF printer at the printer's own
+// dots whatever its transform, a grey in which the states can no longer be told apart.
 void fillShape(QPainter& painter, const QPainterPath& path, const Fill& fill, double unit)
 {
     painter.fillPath(path, fill.colour);
     if (fill.hatch == Qt::NoBrush)
         return;
-    QBrush hatch(QColor(0, 0, 0, 90), fill.hatch);
     // Whole multiples keep the lines sharp.
     const double scale = std::max(1, int(unit / 12));
-    hatch.setTransform(QTransform::fromScale(scale, scale) * painter.worldTransform().inverted());
-    painter.fillPath(path, hatch);
+    const double spacing = 8 * scale;
+    painter.save();
+    painter.setClipPath(path, Qt::IntersectClip);
+    // In the area's own units, each line on the same grid whatever the shape: hatching runs on
+    // from one département to the next.
+    const QRectF bounds = painter.worldTransform().mapRect(path.boundingRect());
+    painter.setWorldTransform(QTransform());
+    painter.setPen(QPen(QColor(0, 0, 0, 90), scale));
+    const auto first = [spacing](double from) { return std::floor(from / spacing) * spacing; };
+    if (fill.hatch == Qt::BDiagPattern) {
+        for (double sum = first(bounds.left() + bounds.top()); sum <= bounds.right() + bounds.bottom();
+             sum += spacing)
+            painter.drawLine(
+                QPointF(sum - bounds.bottom(), bounds.bottom()), QPointF(sum - bounds.top(), bounds.top()));
+    } else {
+        for (double x = first(bounds.left()); x <= bounds.right(); x += spacing)
+            painter.drawLine(QPointF(x, bounds.top()), QPointF(x, bounds.bottom()));
+        for (double y = first(bounds.top()); y <= bounds.bottom(); y += spacing)
+            painter.drawLine(QPointF(bounds.left(), y), QPointF(bounds.right(), y));
+    }
+    painter.restore();
 }
 
 // The outlines are thin whatever the scale.

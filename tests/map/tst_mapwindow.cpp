@@ -9,6 +9,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -163,6 +165,25 @@ private Q_SLOTS:
         QCOMPARE(window->findChild<QLabel*>("departementsLabel")->text(),
             QStringLiteral("Départements confirmés : 0 sur 96"));
         QCOMPARE(window->findChild<MapView*>("map")->picture().title, QStringLiteral("F6NEW"));
+    }
+
+    // On paper the hatching keeps its spacing: drawn as lines, which a PDF printer draws where
+    // they are, not as a pattern, which it draws at its own fine dots.
+    void hatchingOnPaper()
+    {
+        MapFixture f;
+        auto* view = f.openMap()->findChild<MapView*>("map");
+        const QString path = f.dir.filePath("carte.pdf");
+        {
+            QPdfWriter pdf(path);
+            pdf.setResolution(1200);
+            QPainter painter(&pdf);
+            drawMap(
+                painter, QRectF(QPointF(), QSizeF(pdf.width(), pdf.height())), mapShapes(), view->picture());
+        }
+        const QByteArray written = TestFiles::read(path);
+        QVERIFY(written.startsWith("%PDF"));
+        QVERIFY(!written.contains("/PatternType"));
     }
 
     // The summary sheet shows the band's three figures under its own counts.
