@@ -130,6 +130,8 @@ private Q_SLOTS:
         // Every link leads to a section of the manual, and every section can be reached from the contents.
         QCOMPARE(hrefs, anchors);
         QVERIFY2(anchors.contains("#sommaire") && anchors.size() >= 12, qPrintable(anchors.join(' ')));
+        // The map and ADIF have their sections, as every menu has.
+        QVERIFY2(anchors.contains("#carte") && anchors.contains("#adif"), qPrintable(anchors.join(' ')));
 
         // Following a link moves into the manual; opening it again comes back to the contents.
         browser->setSource(QUrl(QStringLiteral("#questions")));
