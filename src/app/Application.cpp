@@ -9,6 +9,7 @@
 #include "model/Logbook.h"
 #include "postal/PostalBase.h"
 #include "widgets/FirstPaint.h"
+#include "widgets/SessionBus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,7 @@ int runKerlanic(QApplication& app)
 
 int runKerlanicIn(QApplication& app, const QString& appDir)
 {
+    const SessionBusConnection sessionBus;
     // Under X the title bar's icon is decoded, all seven sizes of it, as soon as it is given:
     // some 3 ms that would delay the main window if given before its first paint. A message shown
     // before the main window is painted first and gets the icon just after.
