@@ -183,6 +183,14 @@ ImportLine lineOf(const AdifRecord& record, int number, TownLookUp& towns, QDate
     QString reference;
     if (record.value(u"SIG").trimmed().compare(u"DFCF", Qt::CaseInsensitive) == 0)
         reference = record.value(u"SIG_INFO").trimmed();
+    // A reference cut or padded to the column's five characters would be another castle's, and
+    // would score another bonus.
+    const qsizetype referenceWidth = logColumn(LogField::RefDFCF).width;
+    if (line.refusal.isEmpty() && !reference.isEmpty() && reference.size() != referenceWidth)
+        line.refusal = QStringLiteral("référence DFCF « %1 » de %2 caractères au lieu de %3")
+                           .arg(reference.left(20))
+                           .arg(reference.size())
+                           .arg(referenceWidth);
     log[LogField::RefDFCF] = padded(reference, LogField::RefDFCF);
 
     if (line.own) {
@@ -302,6 +310,48 @@ void setPostalCode(ImportLine& line, const QString& code, const PostalBase& base
         line.record[LogField::Commune] = PostalText::townEntryName(line.town.trimmed());
 }
 
+namespace {
+
+QString fieldName(LogField field)
+{
+    switch (field) {
+    case LogField::CodePostal:
+        return QStringLiteral("code postal");
+    case LogField::DateQso:
+        return QStringLiteral("date");
+    case LogField::Indicatif:
+        return QStringLiteral("indicatif");
+    case LogField::Etat_QSL:
+        return QStringLiteral("état QSL");
+    case LogField::Mode:
+        return QStringLiteral("mode");
+    case LogField::Bande:
+        return QStringLiteral("bande");
+    case LogField::RefDFCF:
+        return QStringLiteral("référence DFCF");
+    case LogField::Commune:
+        break;
+    }
+    return QStringLiteral("commune");
+}
+
+// Which field keeps a record out of the log, and why, for the user to mend the file.
+QString misfitReason(const LogRecord& record)
+{
+    const std::optional<LogRecord::Misfit> misfit = record.misfit();
+    if (!misfit)
+        return QStringLiteral("un champ ne tient pas dans sa colonne du carnet");
+    const QString field = fieldName(misfit->field);
+    if (misfit->character.isEmpty())
+        return QStringLiteral("%1 de plus de %2 caractères").arg(field).arg(logColumn(misfit->field).width);
+    const char16_t first = misfit->character.front().unicode();
+    if (first < 0x20 || first == 0x7f)
+        return QStringLiteral("%1 avec un caractère de contrôle").arg(field);
+    return QStringLiteral("%1 avec « %2 », caractère que le carnet ne peut pas écrire").arg(field, misfit->character);
+}
+
+} // namespace
+
 void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
 {
     // The contacts of the log by postal code; "00000" records by their reference.
@@ -341,7 +391,7 @@ void classify(QList<ImportLine>& lines, const QList<QByteArray>& log)
         const std::optional<QByteArray> stored = line.record.toLine();
         if (!stored) {
             line.outcome = ImportOutcome::Refused;
-            line.reason = QStringLiteral("un champ ne tient pas dans sa colonne du carnet");
+            line.reason = misfitReason(line.record);
             continue;
         }
         const QString key = keyOf(code, line.record[LogField::RefDFCF]);

@@ -60,6 +60,25 @@ LogRecord LogRecord::fromLine(QByteArrayView line)
     return record;
 }
 
+std::optional<LogRecord::Misfit> LogRecord::misfit() const
+{
+    for (const LogColumn& column : kLogColumns) {
+        const QString& value = (*this)[column.field];
+        if (column.width > 0 && value.size() > column.width)
+            return Misfit {column.field, {}};
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            const QChar c = value[i];
+            // A character outside the one byte the log gives it: a control character, or one that
+            // Windows-1252 lacks (a pair of surrogates is one character).
+            const qsizetype length = c.isHighSurrogate() && i + 1 < value.size() ? 2 : 1;
+            const QStringView character = QStringView(value).sliced(i, length);
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f || !Cp1252::canEncode(character))
+                return Misfit {column.field, character.toString()};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<QByteArray> LogRecord::toLine() const
 {
     QString line;

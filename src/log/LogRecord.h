@@ -66,4 +66,13 @@ struct LogRecord
     // its width. Empty when a field is longer than its column, holds a control character or a
     // character that Windows-1252 cannot store: such a record would shift or break the columns.
     std::optional<QByteArray> toLine() const;
+
+    // Why toLine() gives nothing: the first field longer than its column (`character` empty), or
+    // holding a character the log cannot keep (that character). Empty when the record makes a line.
+    struct Misfit
+    {
+        LogField field;
+        QString character;
+    };
+    std::optional<Misfit> misfit() const;
 };

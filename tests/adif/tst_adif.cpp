@@ -300,6 +300,27 @@ void TestAdif::outcomesInTheFileOrder_data()
         << "     1 05/01/24 F4AAA        14 Mhz  CW     29200 BREST                          nouveau\n"
            "\n1 enregistrement lu, dont 1 contact avec des stations françaises.\n1 contact ajouté.\n"
            "0 confirmation ajoutée.\n";
+    // A reference cut or padded to five characters would name another castle.
+    QTest::newRow("DFCF reference of another length than five")
+        << QByteArrayList {}
+        << "<CALL:5>F4AAA <QSO_DATE:8>20240105 <BAND:3>20m <MODE:2>CW <QTH:7>Craonne <SIG:4>DFCF <SIG_INFO:6>45-050 <eor>\n"
+           "<CALL:5>F4AAB <QSO_DATE:8>20240106 <BAND:3>20m <MODE:2>CW <QTH:8>Chartres <SIG:4>dfcf <SIG_INFO:5>28012 <eor>\n"
+        << "     1 05/01/24 F4AAA        14 Mhz  CW     02160 CRAONNE                        refusé : référence DFCF « 45-050 » de 6 caractères au lieu de 5\n"
+           "     2 06/01/24 F4AAB        14 Mhz  CW     28000 CHARTRES                       nouveau\n"
+           "\n2 enregistrements lus, dont 2 contacts avec des stations françaises.\n1 contact ajouté.\n"
+           "0 confirmation ajoutée.\n1 contact non repris : refusé, référence DFCF « 45-050 » de 6 caractères au lieu de 5.\n";
+    // The refusal names the field to mend in the file.
+    QTest::newRow("own records with characters the log cannot write")
+        << QByteArrayList {}
+        << "<CALL:5>F4OWN <QSO_DATE:8>20240701 <QTH_INTL:12>Saint\u2011Malo <APP_KERLANIC_CP:5>35400 "
+           "<APP_KERLANIC_ETAT:1>2 <APP_KERLANIC_MODE:3>SSB <APP_KERLANIC_BANDE:6>14 Mhz <eor>\n"
+           "<CALL:5>F4OWN <QSO_DATE:8>20240702 <QTH:10>Saint-Malo <APP_KERLANIC_CP:5>35400 "
+           "<APP_KERLANIC_ETAT:1>2 <APP_KERLANIC_MODE:3>S\tB <APP_KERLANIC_BANDE:6>14 Mhz <eor>\n"
+        << "     1 01/07/24 F4OWN        14 Mhz  SSB    35400 Saint\u2011Malo                     refusé : commune avec « \u2011 », caractère que le carnet ne peut pas écrire\n"
+           "     2 02/07/24 F4OWN        14 Mhz  S\tB    35400 Saint-Malo                     refusé : mode avec un caractère de contrôle\n"
+           "\n2 enregistrements lus, dont 2 contacts avec des stations françaises.\n0 contact ajouté.\n"
+           "0 confirmation ajoutée.\n1 contact non repris : refusé, commune avec « \u2011 », caractère que le carnet ne peut pas écrire.\n"
+           "1 contact non repris : refusé, mode avec un caractère de contrôle.\n";
     // Another program may have lengthened the commune of Kerlanic's own record.
     QTest::newRow("own record with a commune too long for the log")
         << QByteArrayList {}
