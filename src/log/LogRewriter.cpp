@@ -69,9 +69,12 @@ qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
     // Searched from the end: logs of the old program hold their Corsican lines right after the
     // "00000" lines, and a record of 01 to 19 must still go after the lines of its own
     // département, not in front of the first Corsican line met from the start.
+    // A blank line (a hand-edited log often ends with one) reads as key 0 and holds no record:
+    // taken as the place to insert after, it would send every new record to the end of the log.
     const qint64 key = sortKey(record);
-    const auto notGreater = std::find_if(
-        lines.crbegin(), lines.crend(), [&](const QByteArray& line) { return sortKey(line) <= key; });
+    const auto notGreater = std::find_if(lines.crbegin(), lines.crend(), [&](const QByteArray& line) {
+        return !line.trimmed().isEmpty() && sortKey(line) <= key;
+    });
     return lines.crend() - notGreater;
 }
 

@@ -130,6 +130,7 @@ const QByteArray kOldLog = logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, 
 void TestLogRewriter::oldLogKeepsItsOrder_data()
 {
     using Changes = QList<QPair<QByteArray, QByteArray>>; // (chosen line, record)
+    QTest::addColumn<QByteArray>("before");
     QTest::addColumn<Changes>("changes");
     QTest::addColumn<QByteArray>("after");
 
@@ -141,19 +142,26 @@ void TestLogRewriter::oldLogKeepsItsOrder_data()
 
     const QByteArray cantalInOrder = logOf(
         {kOldZero, kOldAjaccio, kOldBastia, kOldBourg, anglards, kOldSaintFlour, mauriac, kOldOrleans});
-    QTest::newRow("add 15200 then 15050") << Changes {add(mauriac), add(anglards)} << cantalInOrder;
-    QTest::newRow("add 15050 then 15200") << Changes {add(anglards), add(mauriac)} << cantalInOrder;
+    QTest::newRow("add 15200 then 15050") << kOldLog << Changes {add(mauriac), add(anglards)} << cantalInOrder;
+    QTest::newRow("add 15050 then 15200") << kOldLog << Changes {add(anglards), add(mauriac)} << cantalInOrder;
     // A new Corsican record takes its place as 20xxx; the old block stays where it is.
-    QTest::newRow("add a Corsican record")
+    QTest::newRow("add a Corsican record") << kOldLog
         << Changes {add(corte)}
         << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, kOldSaintFlour, corte, kOldOrleans});
-    QTest::newRow("a modified code moves on into its département")
+    QTest::newRow("a modified code moves on into its département") << kOldLog
         << Changes {{kOldBourg, mauriac}}
         << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldSaintFlour, mauriac, kOldOrleans});
-    QTest::newRow("a modified code moves back into its département")
+    QTest::newRow("a modified code moves back into its département") << kOldLog
         << Changes {{kOldOrleans, anglards}}
         << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, anglards, kOldSaintFlour});
-    QTest::newRow("a modified Corsican code leaves the old block")
+    // A blank line, often left at the end of a hand-edited log, holds no place in the order.
+    QTest::newRow("add before a blank last line")
+        << kOldLog + "\r\n" << Changes {add(mauriac)}
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, kOldSaintFlour, mauriac, kOldOrleans, {}});
+    QTest::newRow("add across a blank line")
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, {}, kOldOrleans}) << Changes {add(mauriac)}
+        << logOf({kOldZero, kOldAjaccio, kOldBastia, kOldBourg, mauriac, {}, kOldOrleans});
+    QTest::newRow("a modified Corsican code leaves the old block") << kOldLog
         << Changes {{kOldAjaccio, ajaccioCentre}}
         << logOf({kOldZero, kOldBastia, kOldBourg, kOldSaintFlour, ajaccioCentre, kOldOrleans});
 }
@@ -161,9 +169,10 @@ void TestLogRewriter::oldLogKeepsItsOrder_data()
 void TestLogRewriter::oldLogKeepsItsOrder()
 {
     using Changes = QList<QPair<QByteArray, QByteArray>>;
+    QFETCH(QByteArray, before);
     QFETCH(Changes, changes);
     QFETCH(QByteArray, after);
-    TestFiles::write(path("F6ABC_CP.txt"), kOldLog);
+    TestFiles::write(path("F6ABC_CP.txt"), before);
     const StationLog log(m_dir.path(), "F6ABC");
     for (const auto& [chosen, record] : std::as_const(changes)) {
         const RewriteResult result = run(log, record, chosen);
