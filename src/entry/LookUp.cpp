@@ -65,10 +65,8 @@ LookUpOutcome Cherche_CP(const QString& typedCode, const QList<QByteArray>& log)
             if (!status.isHeld() || !date.isEmpty())
                 contacted = true;
         }
-        // The log is in postal-code order: past the found code's département there is nothing
-        // more to list.
-        if (found && !sameDepartement)
-            break;
+        // Read to the end: a log of the old program holds its Corsican lines at its head, and
+        // Corsican contacts added since stand after 19, so one département may come in two places.
     }
 
     if (!found) {

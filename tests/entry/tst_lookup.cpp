@@ -103,6 +103,17 @@ void TestLookUp::outcome_data()
     row("held code followed by another département", log, "45100", held);
     row("held code followed by its own département", {kDfcf, kOrleans, kHeld, kOlivet, kPithiviers}, "45100",
         held);
+    // An old log holds its Corsican lines at its head; a Corsican contact added since stands
+    // after 19. The look-up sees both, or the same code could be logged twice.
+    const QByteArray heldBastelica = record("2A200", "", "", '0', "", "", "", "BASTELICA");
+    row("old Corsican block and a contact added since: blocked",
+        {kDfcf, heldBastelica, kBastia, kBourg,
+            record("2A200", "15/12/26", "TK5BAS", '2', "SSB", "1.8 Mhz", "", "BASTELICA"), kOrleans},
+        "2A200",
+        QStringList {"listed=2A200,2A200", "caption=Communes du Departement 2A"}
+                + found("BASTELICA", "     ", "15/12/26", "TK5BAS", "SSB", "1.8 Mhz", "X", "")
+            << "save=Enregistrer Canton"
+            << "result=0");
     row("held code with its contact: blocked",
         {kHeld, record("45100", "02/02/10", "F6CCC", '2', "SSB", "14 Mhz", "", "LA SOURCE")}, "45100",
         QStringList {"listed=45100,45100", "caption=Communes du Departement 45"}
