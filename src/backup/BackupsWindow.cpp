@@ -40,7 +40,12 @@ BackupsWindow::BackupsWindow(AppContext context, QWidget* parent)
     connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemSelectionChanged, this,
         [this] { m_ui->Restaurer->setEnabled(!m_ui->Liste_Sauvegardes->selectedItems().isEmpty()); });
     // A double click or Enter on a backup restores it, as the button does.
-    connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemActivated, this, &BackupsWindow::restoreChosen);
+    // Enter restores the backup under the focus frame, which the list does not select on its own
+    // when it gets the focus.
+    connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        m_ui->Liste_Sauvegardes->setCurrentItem(item);
+        restoreChosen();
+    });
     connect(m_ui->Restaurer, &QPushButton::clicked, this, &BackupsWindow::restoreChosen);
     connect(m_ui->Parcourir, &QPushButton::clicked, this, &BackupsWindow::browseFolder);
     connect(m_ui->Enregistrer_Dossier, &QPushButton::clicked, this, &BackupsWindow::saveFolder);
