@@ -25,6 +25,7 @@
 #include "texts/TextsMenu.h"
 #include "ui_MainWindow.h"
 #include "widgets/Fonts.h"
+#include "widgets/MenuBarWalk.h"
 #include "widgets/SecondaryWindows.h"
 
 #include <QApplication>
@@ -152,8 +153,7 @@ void MainWindow::connectMenus()
     menuKey->setObjectName(QStringLiteral("Touche_Menus"));
     menuKey->setShortcut(QKeySequence(Qt::Key_F10));
     addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this,
-        [this] { m_ui->menubar->setActiveAction(m_ui->Mnu_Fichier->menuAction()); });
+    connect(menuKey, &QAction::triggered, new MenuBarWalk(m_ui->menubar), &MenuBarWalk::start);
 
     connect(m_ui->Mnu_Quitter, &QAction::triggered, this, &MainWindow::quit);
     connect(m_ui->Mnu_Historique, &QAction::triggered, this, &MainWindow::showHistory);

@@ -5,6 +5,7 @@
 #include "platform/QtMessages.h"
 #include "reports/Listing.h"
 #include "reports/ListingPanel.h"
+#include "reports/SummaryWindow.h"
 #include "widgets/FirstPaint.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void workAfterTheFirstPaintRunsOnce();
     void listingShowsWhatItSelects();
     void f10OpensTheMenus();
+    void enterAfterHoveringTheMenuBarStaysInTheEntryRow();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -329,7 +332,38 @@ void TestMainWindow::f10OpensTheMenus()
     QCOMPARE(QApplication::activePopupWidget()->objectName(), "Mnu_Fichier");
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
     QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), "Mnu_Station");
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    for (const char* menu : {"Mnu_Imprimer", "Mnu_Enregistre", "Mnu_Affichage"}) {
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+        QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), menu);
+    }
+    // Récapitulatif is a command without a menu: the arrows go past it and Enter runs it.
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(f.main->menuBar()->activeAction(), f.main->findChild<QAction*>("Mnu_Recap"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), "Mnu_Regle");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(f.main->findChild<SummaryWindow*>());
+    QVERIFY(f.main->findChild<SummaryWindow*>()->isVisible());
+    QCOMPARE(f.edit("C_Postal_A")->text(), QString());
+}
+
+// A menu-bar command that the mouse only passed over does not take the keys of the entry row.
+void TestMainWindow::enterAfterHoveringTheMenuBarStaysInTheEntryRow()
+{
+    MainFixture f;
+    f.setStation("F6ABC", "45000");
+    f.startActive();
+    QMenuBar* bar = f.main->menuBar();
+    QTest::mouseMove(bar, bar->actionGeometry(f.main->findChild<QAction*>("Mnu_Recap")).center());
+    f.edit("C_Postal_A")->setFocus();
+    QTest::keyClicks(f.edit("C_Postal_A"), "45");
+    QTest::keyClick(f.edit("C_Postal_A"), Qt::Key_Return);
+    QVERIFY(!f.main->findChild<SummaryWindow*>());
+    QCOMPARE(f.fake.messages.shown, QStringList {"Format du Code Postal 5 chiffres"});
 }
 
 QTEST_MAIN(TestMainWindow)
