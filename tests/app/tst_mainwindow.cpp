@@ -61,6 +61,8 @@ private Q_SLOTS:
     void listingShowsWhatItSelects();
     void f10OpensTheMenus();
     void enterAfterHoveringTheMenuBarStaysInTheEntryRow();
+    void windowsStayWithinASmallScreen_data();
+    void windowsStayWithinASmallScreen();
 };
 
 void TestMainWindow::startUpOnEmptySettings()
@@ -364,6 +366,52 @@ void TestMainWindow::enterAfterHoveringTheMenuBarStaysInTheEntryRow()
     QTest::keyClick(f.edit("C_Postal_A"), Qt::Key_Return);
     QVERIFY(!f.main->findChild<SummaryWindow*>());
     QCOMPARE(f.fake.messages.shown, QStringList {"Format du Code Postal 5 chiffres"});
+}
+
+// On an old 800 x 600 screen a window larger than the screen is made to fit as far as it can,
+// and its title bar, by which it is moved and closed, stays on the screen.
+void TestMainWindow::windowsStayWithinASmallScreen_data()
+{
+    QTest::addColumn<QString>("action"); // empty: the main window itself
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("whole"); // the whole frame on the screen
+
+    // The main window cannot be made smaller than its controls.
+    QTest::newRow("main window on 800 x 600") << QString() << QSize(800, 600) << QSize(933, 701) << false;
+    // The map is 760 x 820; fitted, it leaves room for its title bar (24 pixels before it is
+    // shown, when the frame is not known).
+    QTest::newRow("map on 1024 x 768") << "Mnu_Carte" << QSize(1024, 768) << QSize(760, 744) << true;
+    QTest::newRow("map on 800 x 600") << "Mnu_Carte" << QSize(800, 600) << QSize(760, 576) << true;
+}
+
+void TestMainWindow::windowsStayWithinASmallScreen()
+{
+    QFETCH(QString, action);
+    QFETCH(QSize, screen);
+    QFETCH(QSize, size);
+    QFETCH(bool, whole);
+    MainFixture f;
+    f.fake.screen.rect = QRect(QPoint(0, 0), screen);
+    f.setStation("F6ABC", "45000");
+    f.start();
+    QWidget* window = f.main.get();
+    if (!action.isEmpty()) {
+        f.main->findChild<QAction*>(action)->trigger();
+        window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != f.main.get() && top->isVisible() && top->parentWidget() == f.main.get())
+                window = top;
+        }
+    }
+    QVERIFY(window);
+    QCOMPARE(window->size(), size);
+    const QRect frame = window->frameGeometry();
+    QVERIFY2(frame.top() >= 0 && frame.left() >= 0,
+        qPrintable(QStringLiteral("frame at %1, %2").arg(frame.left()).arg(frame.top())));
+    if (whole)
+        QVERIFY2(QRect(QPoint(0, 0), screen).contains(frame),
+            qPrintable(QStringLiteral("frame bottom at %1").arg(frame.bottom())));
 }
 
 QTEST_MAIN(TestMainWindow)
