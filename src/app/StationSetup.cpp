@@ -16,9 +16,9 @@ std::optional<StationRefusal> refuseStation(const QString& callsign, const QStri
             QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe _ "),
             true};
     if (postalCode.isEmpty())
-        return StationRefusal {QStringLiteral("Vous devez entrer un Code Postal")};
+        return StationRefusal {QStringLiteral("Vous devez entrer un Code Postal"), false, true};
     if (postalCode.size() != 5)
-        return StationRefusal {QStringLiteral("Le Code Postal doit comporter 5 chiffres")};
+        return StationRefusal {QStringLiteral("Le Code Postal doit comporter 5 chiffres"), false, true};
     return std::nullopt;
 }
 

@@ -17,6 +17,8 @@ struct StationRefusal
     QString message;
     // The callsign holds a character that cannot name a file: the box is emptied.
     bool emptiesCallsign = false;
+    // The postal code is refused, not the callsign: its box is the one to correct.
+    bool aboutPostalCode = false;
 };
 std::optional<StationRefusal> refuseStation(const QString& callsign, const QString& postalCode);
 

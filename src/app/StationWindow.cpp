@@ -73,6 +73,11 @@ void StationWindow::Validation()
         messages.inform(refusal->message);
         if (refusal->emptiesCallsign)
             m_ui->New_Indicatif->clear();
+        // Back to the box to correct, lit as the one that waits.
+        QLineEdit* box = refusal->aboutPostalCode ? m_ui->New_CP : m_ui->New_Indicatif;
+        markWaiting(m_ui->New_Indicatif, box == m_ui->New_Indicatif);
+        markWaiting(m_ui->New_CP, box == m_ui->New_CP);
+        box->setFocus();
         return;
     }
     const StationSetup setup

@@ -71,16 +71,20 @@ void TestStationWindow::refusalsChangeNothing_data()
     QTest::addColumn<QString>("postalCode");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("callsignLeft");
+    QTest::addColumn<QString>("focus"); // the box to correct, lit and given the keys
     const auto row = [](const char* name, const char* callsign, const char* code, const char* message,
-                         const char* left) { QTest::newRow(name) << callsign << code << message << left; };
+                         const char* left, const char* focus) {
+        QTest::newRow(name) << callsign << code << message << left << focus;
+    };
 
-    row("no callsign", "", "45000", "Vous devez entrer un indicatif", "");
-    row("13 characters", "f1abcdefghijk", "45000", "12 caracteres maximum pour l'indicatif", "F1ABCDEFGHIJK");
+    row("no callsign", "", "45000", "Vous devez entrer un indicatif", "", "New_Indicatif");
+    row("13 characters", "f1abcdefghijk", "45000", "12 caracteres maximum pour l'indicatif", "F1ABCDEFGHIJK",
+        "New_Indicatif");
     row("hyphen empties the box", "f6-abc", "45000",
-        "L'indicatif ne doit comporter que des lettres des chiffres ou le signe _ ", "");
-    row("no postal code", "f6abc", "", "Vous devez entrer un Code Postal", "F6ABC");
-    row("postal code of 4", "f6abc", "4500", "Le Code Postal doit comporter 5 chiffres", "F6ABC");
-    row("postal code of 6", "f6abc", "450000", "Le Code Postal doit comporter 5 chiffres", "F6ABC");
+        "L'indicatif ne doit comporter que des lettres des chiffres ou le signe _ ", "", "New_Indicatif");
+    row("no postal code", "f6abc", "", "Vous devez entrer un Code Postal", "F6ABC", "New_CP");
+    row("postal code of 4", "f6abc", "4500", "Le Code Postal doit comporter 5 chiffres", "F6ABC", "New_CP");
+    row("postal code of 6", "f6abc", "450000", "Le Code Postal doit comporter 5 chiffres", "F6ABC", "New_CP");
 }
 
 void TestStationWindow::refusalsChangeNothing()
@@ -89,6 +93,7 @@ void TestStationWindow::refusalsChangeNothing()
     QFETCH(QString, postalCode);
     QFETCH(QString, message);
     QFETCH(QString, callsignLeft);
+    QFETCH(QString, focus);
     StationFixture f;
     f.setStation("F6ABC", "45000", logOf({kOrleans}));
     f.startAndOpen();
@@ -97,6 +102,7 @@ void TestStationWindow::refusalsChangeNothing()
 
     QCOMPARE(f.fake.messages.shown, QStringList {message});
     QCOMPARE(f.box("New_Indicatif")->text(), callsignLeft);
+    QCOMPARE(f.window->focusWidget()->objectName(), focus);
     QVERIFY(f.window->isVisible());
     QVERIFY(f.fake.settings.writes.isEmpty());
     QCOMPARE(f.files(), filesBefore);
