@@ -100,6 +100,14 @@ void EntryRow::setUpLook()
     fit(m_ui->QSLE_A, QStringLiteral("WW"));
     fit(m_ui->QSLR_A, QStringLiteral("WW"));
     m_ui->Ville_A->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 14);
+    // A screen reader names a box by its label, but not the box inside an editable list, which
+    // gets the keys: the two lists and their boxes are named by their label.
+    for (const auto& [list, label] :
+        {std::pair {m_ui->Mode_A, m_ui->Label16}, std::pair {m_ui->Bande_A, m_ui->Label26}}) {
+        list->setAccessibleName(label->text());
+        if (list->lineEdit())
+            list->lineEdit()->setAccessibleName(label->text());
+    }
     for (QComboBox* list : {m_ui->Mode_A, m_ui->Bande_A}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(7);

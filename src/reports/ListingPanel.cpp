@@ -14,6 +14,7 @@ ListingPanel::ListingPanel(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->Liste_CP->setModel(m_model);
+    m_ui->Liste_CP->setAccessibleName(QStringLiteral("Liste des Codes Postaux"));
     m_ui->Liste_CP->setFont(listingFont());
     const QFontMetrics metrics(m_ui->Liste_CP->font());
     // Room for a whole listing line: 73 characters and a 30-character town.

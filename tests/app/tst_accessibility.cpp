@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,8 @@ class TestAccessibility : public QObject
 private Q_SLOTS:
     void everyWindowIsAnnouncedByItsCaption();
     void statusShowsMarkupAsTyped();
+    void controlsAreNamedByTheirLabel_data();
+    void controlsAreNamedByTheirLabel();
 };
 
 void TestAccessibility::everyWindowIsAnnouncedByItsCaption()
@@ -88,6 +91,35 @@ void TestAccessibility::statusShowsMarkupAsTyped()
         QVERIFY2(label->textFormat() == Qt::PlainText, name);
     }
     QCOMPARE(f.edit("Ville_A")->text(), QStringLiteral("<I>ORLEANS"));
+}
+
+// A control is read by what it is, not by what it holds: "Mode", not "SSB".
+void TestAccessibility::controlsAreNamedByTheirLabel_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("postal code box") << "C_Postal_A" << "N° du C.P.";
+    // On Linux a list is read by what it holds and tied to its label by a relation; the box
+    // inside it, which gets the keys, is named.
+    QTest::newRow("box of the mode list") << "Mode_A/edit" << "Mode";
+    QTest::newRow("box of the band list") << "Bande_A/edit" << "QRG";
+    QTest::newRow("total") << "Tot_Points" << "Nb points 10 Millions";
+    QTest::newRow("listing") << "Liste_CP" << "Liste des Codes Postaux";
+}
+
+void TestAccessibility::controlsAreNamedByTheirLabel()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    MainFixture f;
+    f.setStation("F6ABC", "45000", TestFiles::logOf({SampleLog::kOrleans}));
+    f.start();
+    QWidget* widget = f.main->findChild<QWidget*>(control.section(u'/', 0, 0));
+    if (control.endsWith(QLatin1String("/edit")))
+        widget = qobject_cast<QComboBox*>(widget)->lineEdit();
+    QVERIFY(widget);
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -164,7 +164,8 @@ void TestMainWindow::entryFieldsAreBuddiesOfTheirHeads()
     }
     buddies.sort();
     QCOMPARE(buddies,
-        (QStringList {"Bande_A", "C_Postal_A", "DFCF_A", "Date_A", "Ind_A", "Mode_A", "QSLE_A", "QSLR_A", "Ville_A"}));
+        (QStringList {"Bande_A", "C_Postal_A", "DFCF_A", "Date_A", "Ind_A", "Mode_A", "QSLE_A", "QSLR_A",
+            "Tot_Points", "Ville_A"}));
 }
 
 void TestMainWindow::helpMenuAndSearchProgram()
