@@ -4,9 +4,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 QtHelpViewer::QtHelpViewer(QWidget* owner)
     : m_owner(owner)
@@ -30,8 +33,12 @@ void QtHelpViewer::showHelp(const QString& file)
         layout->addWidget(m_browser);
         window->resize(760, 620);
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // Within the screen, room kept for the title bar: on 800 x 600 it would start above it.
             const QRect area = screen->availableGeometry();
-            window->move(area.center() - window->rect().center());
+            const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+            window->resize(window->size().boundedTo(area.size() - QSize(0, titleBar)));
+            const QPoint centred = area.center() - window->rect().center();
+            window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
         }
     }
     // The manual is HTML whatever its file name ends with; opening it again goes back to its
