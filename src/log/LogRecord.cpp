@@ -66,13 +66,15 @@ std::optional<LogRecord::Misfit> LogRecord::misfit() const
         const QString& value = (*this)[column.field];
         if (column.width > 0 && value.size() > column.width)
             return Misfit {column.field, {}};
+        // A character outside the one byte the log gives it: a control character, or one that
+        // Windows-1252 lacks (a pair of surrogates is one character), looked for one by one only
+        // once the field as a whole cannot be written.
+        const bool encodable = Cp1252::canEncode(value);
         for (qsizetype i = 0; i < value.size(); ++i) {
             const QChar c = value[i];
-            // A character outside the one byte the log gives it: a control character, or one that
-            // Windows-1252 lacks (a pair of surrogates is one character).
             const qsizetype length = c.isHighSurrogate() && i + 1 < value.size() ? 2 : 1;
             const QStringView character = QStringView(value).sliced(i, length);
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f || !Cp1252::canEncode(character))
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f || (!encodable && !Cp1252::canEncode(character)))
                 return Misfit {column.field, character.toString()};
         }
     }
@@ -81,16 +83,12 @@ std::optional<LogRecord::Misfit> LogRecord::misfit() const
 
 std::optional<QByteArray> LogRecord::toLine() const
 {
+    if (misfit())
+        return std::nullopt;
     QString line;
     line.reserve(kRecordLengthWithoutTown + (*this)[LogField::Commune].size());
     for (const LogColumn& column : kLogColumns) {
         const QString& value = (*this)[column.field];
-        if (column.width > 0 && value.size() > column.width)
-            return std::nullopt;
-        for (QChar c : value) {
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-                return std::nullopt;
-        }
         line += QString(column.start - line.size(), QLatin1Char(' '));
         line += value;
         if (column.width > 0)

@@ -73,7 +73,7 @@ qsizetype insertionIndex(const QList<QByteArray>& lines, QByteArrayView record)
     // taken as the place to insert after, it would send every new record to the end of the log.
     const qint64 key = sortKey(record);
     const auto notGreater = std::find_if(lines.crbegin(), lines.crend(), [&](const QByteArray& line) {
-        return !line.trimmed().isEmpty() && sortKey(line) <= key;
+        return sortKey(line) <= key && !line.trimmed().isEmpty();
     });
     return lines.crend() - notGreater;
 }
