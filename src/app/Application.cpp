@@ -4,12 +4,12 @@
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
 #include "app/QtPlatform.h"
+#include "app/SessionBus.h"
 #include "app/SingleCopy.h"
 #include "app/Version.h"
 #include "model/Logbook.h"
 #include "postal/PostalBase.h"
 #include "widgets/FirstPaint.h"
-#include "widgets/SessionBus.h"
 
 #include <QApplication>
 #include <QDir>

@@ -15,6 +15,7 @@ target_sources(kerlanic_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.ui
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatform.h
+    ${CMAKE_CURRENT_LIST_DIR}/SessionBus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StationWindow.ui
 )

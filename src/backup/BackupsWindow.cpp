@@ -39,9 +39,8 @@ BackupsWindow::BackupsWindow(AppContext context, QWidget* parent)
         m_context.platform.settings.read(StationSettings::kGlobalSection, kDossierSauvegarde, {}));
     connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemSelectionChanged, this,
         [this] { m_ui->Restaurer->setEnabled(!m_ui->Liste_Sauvegardes->selectedItems().isEmpty()); });
-    // A double click or Enter on a backup restores it, as the button does.
-    // Enter restores the backup under the focus frame, which the list does not select on its own
-    // when it gets the focus.
+    // A double click or Enter on a backup restores it, as the button does; Enter takes the backup
+    // under the focus frame, which the list does not select on its own when it gets the focus.
     connect(m_ui->Liste_Sauvegardes, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         m_ui->Liste_Sauvegardes->setCurrentItem(item);
         restoreChosen();

@@ -1,4 +1,4 @@
-#include "widgets/SessionBus.h"
+#include "app/SessionBus.h"
 
 #include <QGuiApplication>
 
